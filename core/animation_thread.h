@@ -1,0 +1,19 @@
+// The library's animation thread and its mailbox window.
+#pragma once
+
+#include <windows.h>
+
+namespace kelvra {
+
+constexpr UINT AnimatePageMessage = 0x8539;
+constexpr UINT PageAnimationStepMessage = 0x86A6;
+constexpr DWORD AnimationThreadExitCode = 1337;
+
+// Starts the thread (StartKelvra); returns false when it could not be created.
+bool StartAnimationThread();
+// Kelvra_End step 1: asks the thread to end and waits about one second for it.
+// Under the loader lock the thread cannot finish exiting, so then the wait is for
+// the thread to leave the library's code instead. Returns true when it ended.
+bool StopAnimationThread(bool underLoaderLock);
+
+}  // namespace kelvra

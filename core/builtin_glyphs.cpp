@@ -1,0 +1,6 @@
+// Placeholder until the glyph data is stored.
+#include "core/builtin_glyphs.h"
+
+namespace kelvra {
+void LoadBuiltInGlyphs() {}
+}  // namespace kelvra

@@ -1,0 +1,60 @@
+# Sourced by test.sh and showcase.sh: one Xvfb and one persistent wineserver for
+# the whole run, both stopped by their own process ids on exit.
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+kelvra_ensure_setup() {
+  local ok=1
+  command -v i686-w64-mingw32-g++-posix >/dev/null || ok=0
+  command -v wine >/dev/null || ok=0
+  command -v Xvfb >/dev/null || ok=0
+  [ -d /usr/src/googletest ] || ok=0
+  [ -x /usr/lib/wine/wine-preloader ] || ok=0
+  /usr/lib/wine/wineserver32 --version >/dev/null 2>&1 || ok=0
+  for d in expat libpng1.6 libjpeg-turbo benchmark; do
+    [ -f "$here/build/deps/.stamp-$d" ] || ok=0
+  done
+  if [ $ok = 0 ]; then
+    if [ "$(id -u)" = 0 ]; then bash "$here/scripts/setup.sh"; else sudo bash "$here/scripts/setup.sh"; fi
+  fi
+}
+
+kelvra_build() {
+  local dir="$1"
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/i686-mingw32.cmake" \
+    -DCMAKE_BUILD_TYPE="${KELVRA_BUILD_TYPE:-Release}" -DKELVRA_DEPS_PREFIX="$here/build/deps" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+kelvra_session_pids=()
+kelvra_stop_session() {
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  for pid in "${kelvra_session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${kelvra_session_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
+  kelvra_session_pids=()
+}
+
+kelvra_start_session() {
+  local dir="$1" own_display="${2:-yes}"
+  export WINEPREFIX="$dir/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  trap kelvra_stop_session EXIT
+  if [ "$own_display" = yes ] || [ -z "${DISPLAY:-}" ]; then
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    kelvra_session_pids+=($!)
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  fi
+  if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && [ -f /lib/i386-linux-gnu/libgcc_s.so.1 ]; then
+    export LD_PRELOAD=/lib/i386-linux-gnu/libgcc_s.so.1  # see wine-exec.sh
+  fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
+  # A persistent server: test programs start in a fraction of a second against it.
+  wineserver -p >/dev/null 2>&1 &
+  kelvra_session_pids+=($!)
+  # The first program of a session starts Wine's services; do it here, not in a test.
+  "$here/scripts/wine-exec.sh" cmd /c exit >/dev/null 2>&1 || true
+}

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+#include "kelvra.h"
+TEST(Smoke, Version) { EXPECT_FLOAT_EQ(KelvraVersion(), 1.36f); }

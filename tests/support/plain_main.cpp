@@ -1,0 +1,7 @@
+// Test main of programs that reach the library only through Kelvra.dll.
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,114 @@
+// Shared test helpers for windows, messages and pixels.
+#include "tests/support/win_test_helpers.h"
+
+#include <psapi.h>
+
+namespace kelvra::test {
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void PumpMessagesFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  do {
+    PumpMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  } while (GetTickCount() - start < milliseconds);
+  PumpMessages();
+}
+
+const wchar_t* PlainWindowClass() {
+  static const wchar_t* name = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = L"KelvraTestWindow";
+    RegisterClassExW(&wc);
+    return L"KelvraTestWindow";
+  }();
+  return name;
+}
+
+TestWindow::TestWindow(const wchar_t* className, DWORD style, int x, int y, int width, int height,
+                       HWND parent, DWORD exStyle, const wchar_t* title)
+    : window_(CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,
+                              GetModuleHandleW(nullptr), nullptr)) {}
+
+TestWindow::~TestWindow() {
+  if (window_ && IsWindow(window_)) DestroyWindow(window_);
+}
+
+Dib32::Dib32(int width, int height, uint32_t fill) : width_(width), height_(height) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  bits_ = static_cast<uint32_t*>(bits);
+  dc_ = CreateCompatibleDC(nullptr);
+  old_ = SelectObject(dc_, bitmap_);
+  Fill(fill);
+}
+
+Dib32::~Dib32() {
+  if (dc_) {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+  }
+  if (bitmap_) DeleteObject(bitmap_);
+}
+
+uint32_t Dib32::Pixel(int x, int y) const {
+  GdiFlush();
+  if (!bits_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0xDEADBEEF;
+  return bits_[y * width_ + x];
+}
+
+void Dib32::SetPixel(int x, int y, uint32_t value) {
+  GdiFlush();
+  if (bits_ && x >= 0 && y >= 0 && x < width_ && y < height_) bits_[y * width_ + x] = value;
+}
+
+void Dib32::Fill(uint32_t value) {
+  GdiFlush();
+  if (!bits_) return;
+  for (int i = 0; i < width_ * height_; ++i) bits_[i] = value;
+}
+
+std::wstring TempPath(const std::wstring& name) {
+  wchar_t base[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, base);
+  std::wstring dir = std::wstring(base) + L"kelvra-tests-" + std::to_wstring(GetCurrentProcessId());
+  CreateDirectoryW(dir.c_str(), nullptr);
+  return dir + L"\\" + name;
+}
+
+bool WriteFileBytes(const std::wstring& path, const void* data, size_t size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = WriteFile(file, data, static_cast<DWORD>(size), &written, nullptr);
+  CloseHandle(file);
+  return ok && written == size;
+}
+
+size_t ProcessMemoryBytes() {
+  PROCESS_MEMORY_COUNTERS counters{};
+  counters.cb = sizeof(counters);
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+  return counters.WorkingSetSize;
+}
+
+}  // namespace kelvra::test

@@ -1,0 +1,69 @@
+// Helpers shared by the test programs: message pumping, plain test windows and
+// 32-bit DIB sections whose pixels a test can read back.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace kelvra::test {
+
+// Dispatches every message waiting for this thread.
+void PumpMessages();
+// Pumps for about `milliseconds`, so posted work and timers get their turn.
+void PumpMessagesFor(DWORD milliseconds);
+
+// A top-level or child window of a plain test class, destroyed with the object.
+class TestWindow {
+ public:
+  TestWindow(const wchar_t* className, DWORD style, int x, int y, int width, int height,
+             HWND parent = nullptr, DWORD exStyle = 0, const wchar_t* title = L"");
+  ~TestWindow();
+  TestWindow(const TestWindow&) = delete;
+  TestWindow& operator=(const TestWindow&) = delete;
+  HWND get() const { return window_; }
+  operator HWND() const { return window_; }
+  HWND release() { HWND w = window_; window_ = nullptr; return w; }
+
+ private:
+  HWND window_;
+};
+
+// The class name of plain test windows (DefWindowProcW), registered on first use.
+const wchar_t* PlainWindowClass();
+
+// A top-down 32-bit DIB section selected into its own memory DC.
+class Dib32 {
+ public:
+  Dib32(int width, int height, uint32_t fill = 0);
+  ~Dib32();
+  Dib32(const Dib32&) = delete;
+  Dib32& operator=(const Dib32&) = delete;
+  HDC dc() const { return dc_; }
+  HBITMAP bitmap() const { return bitmap_; }
+  int width() const { return width_; }
+  int height() const { return height_; }
+  // 0xAARRGGBB as stored (blue in the low byte).
+  uint32_t Pixel(int x, int y) const;
+  void SetPixel(int x, int y, uint32_t value);
+  void Fill(uint32_t value);
+  uint32_t* bits() const { return bits_; }
+
+ private:
+  int width_, height_;
+  HDC dc_ = nullptr;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ old_ = nullptr;
+  uint32_t* bits_ = nullptr;
+};
+
+// A path under the test program's temporary folder (created on first use).
+std::wstring TempPath(const std::wstring& name);
+// Writes bytes to a file; true on success.
+bool WriteFileBytes(const std::wstring& path, const void* data, size_t size);
+
+// Working-set size of the process, for handle-hygiene checks over many cycles.
+size_t ProcessMemoryBytes();
+
+}  // namespace kelvra::test
