@@ -18,11 +18,20 @@ LRESULT CALLBACK AnimationWindowProc(HWND window, UINT message, WPARAM wParam, L
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// The class belongs to the library's own module, and is unregistered once the
+// thread has ended: a class left behind would keep a procedure address inside a
+// DLL that FreeLibrary has unmapped, and a later load of the library would find
+// it "already registered" and send its mailbox's messages there.
+HINSTANCE MailboxInstance() {
+  HINSTANCE instance = Globals().instance;
+  return instance ? instance : GetModuleHandleW(nullptr);
+}
+
 bool RegisterMailboxClass() {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = AnimationWindowProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hInstance = MailboxInstance();
   wc.lpszClassName = kMailboxClass;
   return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -34,7 +43,7 @@ DWORD WINAPI AnimationThread(LPVOID) {
   RegisterMailboxClass();
   SetThreadAffinityMask(GetCurrentThread(), 1);
   HWND mailbox = CreateWindowExW(0, kMailboxClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+                                 MailboxInstance(), nullptr);
   if (mailbox) {
     {
       LockGuard guard(Locks().animation);
@@ -93,6 +102,7 @@ bool StopAnimationThread(bool underLoaderLock) {
   // A thread that did not end is left running rather than killed: it may hold the
   // animation or panel lock, and terminating it would leave that lock held forever.
   if (ended) {
+    UnregisterClassW(kMailboxClass, MailboxInstance());
     CloseHandle(globals.animationThread);
     globals.animationThread = nullptr;
     globals.animationThreadId = 0;

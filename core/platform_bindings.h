@@ -7,6 +7,10 @@
 
 #include <cstdint>
 
+#include "core/dwm_api.h"
+#include "core/gdiplus_api.h"
+#include "core/uxtheme_api.h"
+
 namespace kelvra {
 
 // Returns the GDI+ token, 0 when GDI+ is not available. Cheap once started.
@@ -21,5 +25,8 @@ int LoadDwmApi();
 int CloseThemeLibrary(bool underLoaderLock = false);
 int ShutdownGdiPlus(bool underLoaderLock = false);
 int CloseDwmLibrary(bool underLoaderLock = false);
+
+// The tables themselves: GdiPlus(), UxTheme() and Dwm() (declared with their types
+// in gdiplus_api.h, uxtheme_api.h and dwm_api.h).
 
 }  // namespace kelvra

@@ -1,0 +1,37 @@
+// The library's private window messages, in one place: who sends each, what its
+// parameters carry and what the receiver returns.
+// (AnimatePageMessage 0x8539 and PageAnimationStepMessage 0x86A6 are declared with
+// the animation thread, core/animation_thread.h.)
+#pragma once
+
+#include <windows.h>
+
+namespace kelvra {
+
+// Sent by the skin and colour-theme setters to every child window of the process's
+// top-level windows, by calling the child's current window procedure directly (no
+// queue), hidden children included. wParam 0: the skin in lParam changed (lParam 0:
+// every skin); wParam 1: lParam is the new skin of an explorer bar. Result ignored.
+constexpr UINT SkinChangedMessage = 40099;  // 0x9CA3
+
+// Posted by a text control to the parent window of its panel when a link becomes
+// hot. wParam: the link number, -1 for none; lParam 0. Result ignored.
+constexpr UINT TextLinkHotMessage = 0x857F;
+// Posted by a text control to the parent window of its panel when a link is
+// clicked. wParam: the link number; lParam 0. Result ignored.
+constexpr UINT TextLinkClickedMessage = 0x8580;
+
+// Posted by a splitter to the top-level ancestor of its bar page. wParam: the bar
+// page window; lParam: 1 when the pointer enters the bar, 0 when it leaves.
+constexpr UINT SplitterHoverMessage = 0x8D3B;
+// Posted like SplitterHoverMessage when a bar drag starts / ends. wParam: the bar
+// page window; lParam: the mouse message's lParam.
+constexpr UINT SplitterDragStartMessage = 0x8D3C;
+constexpr UINT SplitterDragEndMessage = 0x8D3D;
+
+// Goes to a rebar's user callback, then is sent to its top-level ancestor and to its
+// parent, when the rebar's height differs from the last one announced. wParam: the
+// new height; lParam: the rebar window. Result ignored.
+constexpr UINT RebarHeightChangedMessage = 0x8953;
+
+}  // namespace kelvra

@@ -1,0 +1,52 @@
+// UxThemeApi: the run-time table of the visual-styles interface, the visual-styles
+// flag, the seven theme handles the painters share and the theme colour.
+#pragma once
+
+#include <windows.h>
+
+namespace kelvra {
+
+using ThemeHandle = HANDLE;  // HTHEME
+
+// Opened in this order; "scrollbar" first, since its colour picks the default colour theme.
+struct ThemeHandles {
+  ThemeHandle scrollbar = nullptr;
+  ThemeHandle explorerbar = nullptr;
+  ThemeHandle rebar = nullptr;
+  ThemeHandle tab = nullptr;
+  ThemeHandle toolbar = nullptr;
+  ThemeHandle menu = nullptr;
+  ThemeHandle button = nullptr;
+};
+
+struct UxThemeApi {
+  HMODULE module = nullptr;
+
+  ThemeHandle(WINAPI* OpenThemeData)(HWND, LPCWSTR classList) = nullptr;
+  BOOL(WINAPI* IsThemeBackgroundPartiallyTransparent)(ThemeHandle, int part, int state) = nullptr;
+  HRESULT(WINAPI* DrawThemeBackground)(ThemeHandle, HDC, int part, int state, const RECT* rect,
+                                       const RECT* clip) = nullptr;
+  // The options structure (DTBGOPTS) is passed through untouched.
+  HRESULT(WINAPI* DrawThemeBackgroundEx)(ThemeHandle, HDC, int part, int state, const RECT* rect,
+                                         const void* options) = nullptr;
+  HRESULT(WINAPI* DrawThemeParentBackground)(HWND, HDC, const RECT* rect) = nullptr;
+  HRESULT(WINAPI* DrawThemeParentBackgroundEx)(HWND, HDC, DWORD flags, const RECT* rect) = nullptr;
+  HRESULT(WINAPI* DrawThemeEdge)(ThemeHandle, HDC, int part, int state, const RECT* destRect, UINT edge,
+                                 UINT flags, RECT* contentRect) = nullptr;
+  HRESULT(WINAPI* CloseThemeData)(ThemeHandle) = nullptr;
+  HBRUSH(WINAPI* GetThemeSysColorBrush)(ThemeHandle, int colourId) = nullptr;
+  COLORREF(WINAPI* GetThemeSysColor)(ThemeHandle, int colourId) = nullptr;
+  HRESULT(WINAPI* GetThemeColor)(ThemeHandle, int part, int state, int propId, COLORREF* colour) = nullptr;
+  HRESULT(WINAPI* GetThemeRect)(ThemeHandle, int part, int state, int propId, RECT* rect) = nullptr;
+  HRESULT(WINAPI* GetThemeFont)(ThemeHandle, HDC, int part, int state, int propId, LOGFONTW* font) = nullptr;
+  HRESULT(WINAPI* SetWindowTheme)(HWND, LPCWSTR appName, LPCWSTR idList) = nullptr;
+
+  int visualStyles = 0;  // 1 when a visual style is active
+  ThemeHandles themes;
+  COLORREF themeColour = 0;  // active-caption colour of the "scrollbar" theme
+};
+
+// The process's table (filled by LoadUxTheme, cleared by CloseThemeLibrary).
+UxThemeApi& UxTheme();
+
+}  // namespace kelvra

@@ -1,0 +1,24 @@
+// The window utilities behind the exports LimitWindowSize, OpenWindowEx and
+// changeListiconSubIcon.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace kelvra {
+
+struct SizeLimits {
+  int32_t minimumWidth, minimumHeight, maximumWidth, maximumHeight;
+};
+
+// Stores the limits in the window's WindowMapEntry and sizes the window into them.
+void LimitWindowSize(HWND window, const SizeLimits& limits);
+
+// Flags as in kelvra.h (KELVRA_WINDOW_*). Returns 0 on failure.
+HWND OpenWindow(const wchar_t* title, int x, int y, int width, int height, uint32_t flags, HWND parent);
+
+// Gives one sub-item of a list view `icon` as its image; false when nothing changed.
+bool SetListViewSubItemIcon(HWND listView, int item, int subItem, HICON icon);
+
+}  // namespace kelvra
