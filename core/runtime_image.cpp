@@ -42,8 +42,41 @@ std::unique_ptr<RuntimeImage> RuntimeImage::Adopt(HBITMAP dibSection) {
   image->bitsPerPixel_ = section.dsBm.bmBitsPixel;
   image->stride_ = section.dsBm.bmWidthBytes;
   // A top-down section is kept as it is; Row() then reads memory the other way.
-  image->topDown_ = section.dsBmih.biHeight < 0;
+  image->topDown_ = IsTopDown(dibSection, section);
   return image;
+}
+
+// GetObject reports a positive biHeight for top-down sections too (Wine, and some
+// Windows versions), so the sign alone cannot be trusted: ask GDI for the bottom
+// scan line and see which end of the memory holds it. Rows that read the same
+// either way make the answer immaterial.
+bool RuntimeImage::IsTopDown(HBITMAP bitmap, const DIBSECTION& section) {
+  if (section.dsBmih.biHeight < 0) return true;
+  const int height = section.dsBm.bmHeight;
+  const size_t stride = static_cast<size_t>(section.dsBm.bmWidthBytes);
+  if (height < 2 || section.dsBm.bmBitsPixel < 8) return false;
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  info.header.biSize = sizeof(BITMAPINFOHEADER);
+  info.header.biWidth = section.dsBm.bmWidth;
+  info.header.biHeight = height;  // bottom-up: scan line 0 is the bottom row
+  info.header.biPlanes = 1;
+  info.header.biBitCount = section.dsBm.bmBitsPixel;
+  info.header.biCompression = BI_RGB;
+  std::vector<uint8_t> bottom(stride);
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return false;
+  GdiFlush();
+  const int lines = GetDIBits(dc, bitmap, 0, 1, bottom.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+  DeleteDC(dc);
+  if (lines != 1) return false;
+  const auto* memory = static_cast<const uint8_t*>(section.dsBm.bmBits);
+  const size_t used = (static_cast<size_t>(section.dsBm.bmWidth) * section.dsBm.bmBitsPixel + 7) / 8;
+  const bool firstIsBottom = std::memcmp(memory, bottom.data(), used) == 0;
+  const bool lastIsBottom = std::memcmp(memory + (height - 1) * stride, bottom.data(), used) == 0;
+  return lastIsBottom && !firstIsBottom;
 }
 
 std::unique_ptr<RuntimeImage> RuntimeImage::FromPixels(const PixelBuffer& pixels) {

@@ -51,6 +51,7 @@ class RuntimeImage {
   HBITMAP Detach();
 
  private:
+  static bool IsTopDown(HBITMAP bitmap, const DIBSECTION& section);
   RuntimeImage() = default;
   HBITMAP bitmap_ = nullptr;
   uint8_t* bits_ = nullptr;

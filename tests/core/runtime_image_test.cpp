@@ -58,6 +58,31 @@ TEST(RuntimeImage, AdoptsOnlyDibSections) {
   EXPECT_EQ(adopted->Bitmap(), section);
 }
 
+// GetObject answers a positive height for top-down sections as well, so the rows of
+// an adopted section must still come out the right way up.
+TEST(RuntimeImage, AdoptedTopDownSectionReadsUpright) {
+  for (int direction : {-1, 1}) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = 2;
+    info.bmiHeader.biHeight = 3 * direction;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_TRUE(section);
+    auto* pixels = static_cast<uint32_t*>(bits);
+    for (int i = 0; i < 6; ++i) pixels[i] = 0xFF000000u | static_cast<uint32_t>(i / 2 + 1);
+    // Memory row 0 holds 1, row 2 holds 3: the top row for a top-down section.
+    const uint32_t top = direction < 0 ? 0xFF000001u : 0xFF000003u;
+    auto image = RuntimeImage::Adopt(section);
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->Pixel(0, 0), top) << "direction " << direction;
+    EXPECT_EQ(image->Pixel(1, 1), 0xFF000002u) << "direction " << direction;
+  }
+}
+
 TEST(RuntimeImage, TableNumbersAreNotHandles) {
   auto image = RuntimeImage::Create(4, 4);
   HBITMAP bitmap = image->Bitmap();
