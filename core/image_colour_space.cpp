@@ -32,7 +32,13 @@ double HueChannel(double p, double q, double t) {
   if (3 * t < 2) return p + (q - p) * (2.0 / 3.0 - t) * 6;
   return p;
 }
-int32_t Channel(double v) { return std::clamp(static_cast<int32_t>(v * 255.0), 0, 255); }
+// Decided before converting: a lightness far outside 0..1 (or NaN) would overflow
+// the conversion to int, which is undefined and in practice reads as 0.
+int32_t Channel(double v) {
+  if (!(v > 0)) return 0;
+  if (v >= 1) return 255;
+  return std::clamp(static_cast<int32_t>(v * 255.0), 0, 255);
+}
 }  // namespace
 
 int32_t HslToRgb(float hue, float saturation, float lightness) {

@@ -23,7 +23,8 @@ int MeasureImage(HANDLE image, int* width, int* height, bool maskWhenNoColour) {
       w = bm.bmWidth;
       h = bm.bmHeight;
     }
-  } else if (image && GetObjectW(image, sizeof(bm), &bm) == sizeof(bm)) {
+  } else if (image && GetObjectType(image) == OBJ_BITMAP && GetObjectW(image, sizeof(bm), &bm) == sizeof(bm)) {
+    // Checked by type: GetObjectW fills the first bytes of a BITMAP from a font's LOGFONTW too.
     w = bm.bmWidth;
     h = bm.bmHeight;
   }

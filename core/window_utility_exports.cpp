@@ -23,6 +23,9 @@ KELVRA_API HWND KELVRA_CALL OpenWindowEx(LPCWSTR title, int x, int y, int width,
 }
 
 KELVRA_API int KELVRA_CALL SetWindowFont(HWND window, HFONT font) {
+  // -1 and 0xFFFF are no windows but SendMessageW takes them as "every top-level
+  // window", which would hand the font to all of them.
+  if (!IsWindow(window)) return 0;
   return static_cast<int>(SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE));
 }
 

@@ -49,6 +49,8 @@ int ImageIndexFor(HIMAGELIST imageList, HICON icon) {
 }  // namespace
 
 bool SetListViewSubItemIcon(HWND listView, int item, int subItem, HICON icon) {
+  // A broadcast handle (-1, 0xFFFF) would ask every top-level window for an image list.
+  if (!IsWindow(listView)) return false;
   const auto imageList = reinterpret_cast<HIMAGELIST>(SendMessageW(listView, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
   if (!imageList || !icon) return false;
   SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_SUBITEMIMAGES, LVS_EX_SUBITEMIMAGES);
