@@ -45,12 +45,13 @@ kelvra_start_session() {
     export DISPLAY=":$n"
     for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    # Bounded: a prefix that cannot be made must fail the run, not hang it.
+    timeout 900 wineboot -i >/dev/null 2>&1 || true
+    timeout 300 wineserver -w || wineserver -k || true
+  fi
   if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && [ -f /lib/i386-linux-gnu/libgcc_s.so.1 ]; then
     export LD_PRELOAD=/lib/i386-linux-gnu/libgcc_s.so.1  # see wine-exec.sh
-  fi
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
   fi
   # A persistent server: test programs start in a fraction of a second against it.
   wineserver -p >/dev/null 2>&1 &
