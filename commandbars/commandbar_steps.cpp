@@ -1,6 +1,6 @@
 // End steps of menus, toolbars and rebars. None of them is built yet, so there is
 // nothing to free and no host window to restore.
-#include "core/subsystem_steps.h"
+#include "core/library/subsystem_steps.h"
 
 namespace kelvra::steps {
 void FreeAllRebars() {}

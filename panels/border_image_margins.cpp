@@ -2,7 +2,7 @@
 // image's transparent pixels (enough for sets to clip rounded corners).
 #include "panels/border_image_margins.h"
 
-#include "core/runtime_image.h"
+#include "core/image/runtime_image.h"
 
 namespace kelvra {
 

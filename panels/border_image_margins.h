@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "core/border_image_geometry.h"
+#include "core/border/border_image_geometry.h"
 
 namespace kelvra::image {
 class RuntimeImage;

@@ -1,6 +1,6 @@
 // End steps of the panel-based controls. None of them is built yet, so there is
 // nothing to free.
-#include "core/subsystem_steps.h"
+#include "core/library/subsystem_steps.h"
 
 namespace kelvra::steps {
 void FreeAllButtons() {}

@@ -1,6 +1,9 @@
 # Sourced by test.sh and showcase.sh: one Xvfb and one persistent wineserver for
 # the whole run, both stopped by their own process ids on exit.
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# Where setup.sh puts the cross-built dependencies; KELVRA_DEPS lets several
+# checkouts share one set.
+deps_prefix="${KELVRA_DEPS:-$here/build/deps}"
 
 kelvra_ensure_setup() {
   local ok=1
@@ -11,17 +14,17 @@ kelvra_ensure_setup() {
   [ -x /usr/lib/wine/wine-preloader ] || ok=0
   /usr/lib/wine/wineserver32 --version >/dev/null 2>&1 || ok=0
   for d in expat libpng1.6 libjpeg-turbo benchmark; do
-    [ -f "$here/build/deps/.stamp-$d" ] || ok=0
+    [ -f "$deps_prefix/.stamp-$d" ] || ok=0
   done
   if [ $ok = 0 ]; then
-    if [ "$(id -u)" = 0 ]; then bash "$here/scripts/setup.sh"; else sudo bash "$here/scripts/setup.sh"; fi
+    if [ "$(id -u)" = 0 ]; then KELVRA_DEPS="$deps_prefix" bash "$here/scripts/setup.sh"; else sudo env KELVRA_DEPS="$deps_prefix" bash "$here/scripts/setup.sh"; fi
   fi
 }
 
 kelvra_build() {
   local dir="$1"
   cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/i686-mingw32.cmake" \
-    -DCMAKE_BUILD_TYPE="${KELVRA_BUILD_TYPE:-Release}" -DKELVRA_DEPS_PREFIX="$here/build/deps" >/dev/null
+    -DCMAKE_BUILD_TYPE="${KELVRA_BUILD_TYPE:-Release}" -DKELVRA_DEPS_PREFIX="$deps_prefix" >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
 }
 

@@ -1,5 +1,5 @@
 // Start step of the UI colour tables. The colour tables are not built yet.
-#include "core/subsystem_steps.h"
+#include "core/library/subsystem_steps.h"
 
 namespace kelvra::steps {
 void InitColourTables() {}

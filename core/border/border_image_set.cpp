@@ -1,0 +1,219 @@
+// Border image sets: the list, the reference counts, preparing slices and mask
+// regions (re-cut only when a CRC-32 of the pixels or the rectangle changed) and
+// releasing a set.
+#include "core/border/border_image_set.h"
+
+#include <zlib.h>
+
+#include <memory>
+#include <optional>
+
+#include "core/image/image_helpers.h"
+#include "core/image/region_from_image.h"
+#include "core/image/runtime_image.h"
+#include "panels/border_image_margins.h"
+
+namespace kelvra {
+
+namespace {
+
+struct DibFacts {
+  int32_t width = 0, height = 0;
+  const unsigned char* bits = nullptr;
+  size_t byteCount = 0;
+};
+
+// A DIB section of positive size, with the byte count of its (row-padded) pixels.
+bool ReadDib(HBITMAP bitmap, DibFacts& facts) {
+  BITMAP info{};
+  if (!bitmap || GetObjectType(bitmap) != OBJ_BITMAP || !GetObjectW(bitmap, sizeof(info), &info)) return false;
+  if (!info.bmBits || info.bmWidth <= 0 || info.bmHeight <= 0) return false;
+  facts.width = info.bmWidth;
+  facts.height = info.bmHeight;
+  facts.bits = static_cast<const unsigned char*>(info.bmBits);
+  const size_t stride = (static_cast<size_t>(info.bmWidth) * info.bmBitsPixel + 31) / 32 * 4;
+  facts.byteCount = stride * static_cast<size_t>(info.bmHeight);
+  return true;
+}
+
+uint32_t Checksum(const unsigned char* bytes, size_t count) {
+  uLong crc = crc32(0L, Z_NULL, 0);
+  while (count > 0) {  // zlib's length is a uInt
+    const uInt chunk = static_cast<uInt>(std::min<size_t>(count, 1u << 30));
+    crc = crc32(crc, bytes, chunk);
+    bytes += chunk;
+    count -= chunk;
+  }
+  return static_cast<uint32_t>(crc);
+}
+
+uint32_t Checksum(const DibFacts& facts) {
+  GdiFlush();  // pending GDI drawing must reach the pixels first
+  return Checksum(facts.bits, facts.byteCount);
+}
+
+uint32_t Checksum(const image::RuntimeImage& image) {
+  return Checksum(image.Bits(), static_cast<size_t>(image.Stride()) * image.Height());
+}
+
+// The caller's bitmap seen as a runtime image for the length of a scope; the
+// bitmap stays the caller's.
+class BorrowedImage {
+ public:
+  explicit BorrowedImage(HBITMAP bitmap) : number_(ImageFromBitmap(bitmap)) {
+    if (number_) image_ = image::FindRuntimeImage(number_);
+  }
+  ~BorrowedImage() {
+    if (!number_) return;
+    if (auto owned = image::TakeRuntimeImage(number_)) owned->Detach();
+  }
+  BorrowedImage(const BorrowedImage&) = delete;
+  BorrowedImage& operator=(const BorrowedImage&) = delete;
+  image::RuntimeImage* get() const { return image_; }
+
+ private:
+  int32_t number_;
+  image::RuntimeImage* image_ = nullptr;
+};
+
+SliceRect ToSlice(const RECT& r) { return SliceRect{r.left, r.top, r.right, r.bottom}; }
+
+SliceRect FoundSlice(const image::RuntimeImage& image) {
+  return NormaliseFoundSlice(FindBorderImageMargins(image), image.Width(), image.Height());
+}
+
+// A fresh slice entry, or nullopt when a piece cannot be made.
+std::optional<BorderSliceEntry> CutSlices(const image::RuntimeImage& source, uint32_t checksum,
+                                          const std::optional<SliceRect>& given) {
+  BorderSliceEntry entry;
+  entry.checksum = checksum;
+  entry.slice = given ? *given : FoundSlice(source);
+  const auto boxes = SlicePieces(source.Width(), source.Height(), entry.slice);
+  for (int i = 0; i < kBorderPieceCount; ++i) {
+    const PieceBox& box = boxes[i];
+    if (box.width <= 0 || box.height <= 0) continue;  // a piece without pixels draws nothing
+    auto piece = image::CopyRect(source, box.x, box.y, box.width, box.height);
+    if (!piece) return std::nullopt;
+    UniqueImageList list(ImageList_Create(box.width, box.height, ILC_COLOR32 | ILC_MASK, 1, 0));
+    if (!list || ImageList_Add(list.get(), piece->Bitmap(), nullptr) < 0) return std::nullopt;
+    entry.pieces[i] = std::move(list);
+    entry.sizes[i] = {box.width, box.height};
+  }
+  return entry;
+}
+
+std::optional<BorderMaskEntry> CutMask(const image::RuntimeImage& mask, uint32_t checksum,
+                                       const std::optional<SliceRect>& given) {
+  BorderMaskEntry entry;
+  entry.checksum = checksum;
+  entry.slice = given ? *given : FoundSlice(mask);
+  const auto boxes = SlicePieces(mask.Width(), mask.Height(), entry.slice);
+  for (int i = 0; i < kBorderPieceCount; ++i) {
+    const PieceBox& box = boxes[i];
+    if (box.width <= 0 || box.height <= 0) continue;
+    auto piece = image::CopyRect(mask, box.x, box.y, box.width, box.height);
+    if (!piece) return std::nullopt;
+    UniqueRegion region(CreateRegionFromImage(*piece, 0));
+    if (!region) return std::nullopt;
+    entry.pieces[i] = std::move(region);
+    entry.sizes[i] = {box.width, box.height};
+  }
+  return entry;
+}
+
+bool RemakeMask(BorderImageSet& set, const std::wstring& key, const image::RuntimeImage& mask,
+                uint32_t checksum, const std::optional<SliceRect>& given) {
+  auto entry = CutMask(mask, checksum, given);
+  if (!entry) return false;
+  set.maskMap.Set(key, std::move(*entry));  // the old regions go with the old entry
+  return true;
+}
+
+}  // namespace
+
+ControlList<BorderImageSet>& BorderImageSets() {
+  static ControlList<BorderImageSet> sets;
+  return sets;
+}
+
+StringMap<int32_t>& BorderSetReferenceCounts() {
+  static StringMap<int32_t> counts(64);
+  return counts;
+}
+
+BorderImageSet* AddBorderImageSet() {
+  BorderImageSet* set = BorderImageSets().Emplace();
+  BorderSetReferenceCounts().Set(HandleKey(set), 1);
+  return set;
+}
+
+int PrepareBorderImageSlices(BorderImageSet* handle, HBITMAP image, intptr_t mask, const RECT* rect) {
+  BorderImageSet* set = BorderImageSets().FindByAddress(handle);
+  if (!set) return 0;
+  BorderImageSets().SetCurrent(set);
+
+  const std::optional<SliceRect> given = rect ? std::optional<SliceRect>(ToSlice(*rect)) : std::nullopt;
+  // Every check comes before any change, so a refusal leaves the set as it was.
+  DibFacts imageFacts;
+  if (image && (!ReadDib(image, imageFacts) || (given && !SliceFits(*given, imageFacts.width, imageFacts.height))))
+    return 0;
+  const bool maskBitmap = mask != kMaskFromBorderImage && mask != kNoBorderMask && mask != kMaskOnlyFromBorderImage;
+  HBITMAP maskHandle = maskBitmap ? reinterpret_cast<HBITMAP>(mask) : nullptr;
+  DibFacts maskFacts;
+  if (maskBitmap &&
+      (!ReadDib(maskHandle, maskFacts) || (given && !SliceFits(*given, maskFacts.width, maskFacts.height))))
+    return 0;
+
+  const std::wstring imageKey = image ? HandleKey(image) : std::wstring();
+  bool slicesRemade = false;
+  if (image) {
+    const uint32_t checksum = Checksum(imageFacts);
+    const BorderSliceEntry* entry = set->sliceMap.Find(imageKey);
+    if (!entry || (given && *given != entry->slice) || checksum != entry->checksum) {
+      BorrowedImage source(image);
+      if (!source.get()) return 0;
+      auto fresh = CutSlices(*source.get(), checksum, given);
+      if (!fresh) return 0;
+      set->sliceMap.Set(imageKey, std::move(*fresh));  // the old image lists go with the old entry
+      slicesRemade = true;
+    }
+  }
+
+  if (maskBitmap) {
+    const std::wstring maskKey = HandleKey(maskHandle);
+    const uint32_t checksum = Checksum(maskFacts);
+    const BorderMaskEntry* entry = set->maskMap.Find(maskKey);
+    if (!entry || (given && *given != entry->slice) || checksum != entry->checksum) {
+      BorrowedImage source(maskHandle);
+      if (!source.get() || !RemakeMask(*set, maskKey, *source.get(), checksum, given)) return 0;
+    }
+  } else if (mask != kNoBorderMask && slicesRemade) {
+    BorrowedImage source(image);
+    if (!source.get()) return 0;
+    auto built = CreateBorderMaskImage(*source.get());
+    if (built && !RemakeMask(*set, imageKey, *built, Checksum(*built), given)) return 0;
+  }
+
+  set->currentImageKey = imageKey;
+  if (mask == kMaskFromBorderImage) {
+    set->currentMaskKey = imageKey;
+  } else if (mask == kMaskOnlyFromBorderImage) {
+    set->currentMaskKey = imageKey;
+    set->currentImageKey.clear();  // the set only clips
+  } else if (mask == kNoBorderMask) {
+    set->currentMaskKey.clear();
+  } else {
+    set->currentMaskKey = HandleKey(maskHandle);
+  }
+  return 1;
+}
+
+int ReleaseBorderImageSet(BorderImageSet* handle) {
+  BorderImageSet* set = BorderImageSets().FindByAddress(handle);
+  if (!set) return 0;
+  BorderSetReferenceCounts().Remove(HandleKey(set));
+  BorderImageSets().Remove(set);  // image lists and regions go with the record
+  return 0;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,11 @@
+// The one LibraryGlobals block of the process.
+#include "core/library/library_globals.h"
+
+namespace kelvra {
+
+LibraryGlobals& Globals() {
+  static LibraryGlobals globals;
+  return globals;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,173 @@
+// Kelvra_Init, StartKelvra and Kelvra_End: the order in which the library comes up
+// and goes down.
+#include "core/library/library_lifecycle.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include "core/animation/animation_thread.h"
+#include "core/image/builtin_glyphs.h"
+#include "core/windows/creation_hook.h"
+#include "core/library/library_globals.h"
+#include "core/platform/platform_bindings.h"
+#include "core/library/reentrant_lock.h"
+#include "core/library/subsystem_steps.h"
+
+namespace kelvra {
+
+namespace {
+
+void ReadDefaultUIFont(LibraryGlobals& globals) {
+  // The structure size 500 is what the library has always asked with: larger than
+  // any NONCLIENTMETRICSW, which the system accepts and fills up to its own size.
+  alignas(NONCLIENTMETRICSW) unsigned char buffer[500] = {};
+  auto* metrics = reinterpret_cast<NONCLIENTMETRICSW*>(buffer);
+  metrics->cbSize = sizeof(NONCLIENTMETRICSW);
+  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(NONCLIENTMETRICSW), metrics, 0))
+    globals.defaultUIFont = CreateFontIndirectW(&metrics->lfMenuFont);
+  if (!globals.defaultUIFont) globals.defaultUIFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+int32_t ReadOsVersionCode() {
+  // Only "NT 6.0 or later" matters (code 70 and above); GetVersionEx lies about
+  // later versions without a manifest, which still answers 6.x and above.
+  OSVERSIONINFOW info{};
+  info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExW(&info)) return 70;
+#pragma GCC diagnostic pop
+  if (info.dwMajorVersion >= 6) return 70 + static_cast<int32_t>(info.dwMajorVersion - 6) * 10 + static_cast<int32_t>(info.dwMinorVersion);
+  return static_cast<int32_t>(info.dwMajorVersion * 10 + info.dwMinorVersion);
+}
+
+CommonControlsVersion ReadCommonControlsVersion() {
+  CommonControlsVersion version;
+  HMODULE comctl = LoadLibraryW(L"Comctl32.dll");
+  if (!comctl) return version;
+  using DllGetVersionFn = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
+  auto getVersion = reinterpret_cast<DllGetVersionFn>(GetProcAddress(comctl, "DllGetVersion"));
+  DLLVERSIONINFO info{};
+  info.cbSize = 20;
+  if (getVersion && SUCCEEDED(getVersion(&info))) {
+    version.major = info.dwMajorVersion;
+    version.minor = info.dwMinorVersion;
+    version.build = info.dwBuildNumber;
+  }
+  FreeLibrary(comctl);
+  return version;
+}
+
+BOOL CALLBACK HideProcessWindowProc(HWND window, LPARAM processId) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == static_cast<DWORD>(processId)) ShowWindow(window, SW_HIDE);
+  return TRUE;
+}
+
+BOOL CALLBACK DestroyProcessWindowProc(HWND window, LPARAM processId) {
+  DWORD owner = 0;
+  DWORD thread = GetWindowThreadProcessId(window, &owner);
+  // DestroyWindow only works on the window's own thread; windows of other threads
+  // of the process end with their threads.
+  if (owner == static_cast<DWORD>(processId) && thread == GetCurrentThreadId()) DestroyWindow(window);
+  return TRUE;
+}
+
+void RemoveHook(HHOOK& hook) {
+  if (hook) UnhookWindowsHookEx(hook);
+  hook = nullptr;
+}
+
+}  // namespace
+
+void InitLibrary() {
+  auto& globals = Globals();
+  // A second call (the DLL's attach has already run it) must not empty registries
+  // under live, subclassed windows or re-create locks that may be held.
+  if (globals.state != LibraryState::Loaded) return;
+  if (!globals.instance) globals.instance = GetModuleHandleW(nullptr);  // linked into a program
+
+  // Steps 1 and 2: the core's registries and locks are built on first use; make
+  // sure the locks exist before any other thread can reach them.
+  Locks();
+  steps::InitColourTables();
+  steps::RegisterImageDecoders();
+  LoadBuiltInGlyphs();
+
+  globals.arrowCursor = LoadCursorW(nullptr, IDC_ARROW);
+  globals.handCursor = LoadCursorW(nullptr, IDC_HAND);
+  globals.sizeWECursor = LoadCursorW(nullptr, IDC_SIZEWE);
+  globals.sizeNSBandCursor = LoadCursorW(nullptr, IDC_SIZENS);
+  globals.sizeNSCursor = LoadCursorW(nullptr, IDC_SIZENS);
+
+  globals.settings = LibrarySettings{};
+  ReadDefaultUIFont(globals);
+  SystemParametersInfoW(SPI_GETDROPSHADOW, 0, &globals.dropShadowSetting, 0);
+  globals.osVersionCode = ReadOsVersionCode();
+  globals.comctlVersion = ReadCommonControlsVersion();
+
+  if (HMODULE gdi = LoadLibraryW(L"Gdi32.dll")) {
+    globals.gdiAlphaBlend = GetProcAddress(gdi, "GdiAlphaBlend");
+    // Gdi32 stays loaded for the life of the process: the address must stay valid.
+  } else {
+    MessageBoxW(nullptr, L"Can't open Gdi32.dll", L"Error!", MB_ICONERROR);
+    globals.gdiAlphaBlend = nullptr;
+  }
+
+  LoadUxTheme();
+  LoadDwmApi();
+  globals.state = LibraryState::Initialised;
+}
+
+void StartLibrary() {
+  auto& globals = Globals();
+  if (globals.state == LibraryState::Loaded) InitLibrary();
+  if (globals.started) return;
+  InstallCallWndProcHook();
+  StartGdiPlus();
+  globals.started = true;
+  globals.state = LibraryState::Started;
+  StartAnimationThread();
+}
+
+void EndLibrary(EndContext context) {
+  auto& globals = Globals();
+  if (globals.state == LibraryState::Loaded || globals.state == LibraryState::Ended) return;
+  if (context == EndContext::ProcessExit) {
+    // Every other thread is gone and the process is going: nothing here needs
+    // putting back, and waiting or sending messages could only hang the exit.
+    globals.state = LibraryState::Ended;
+    return;
+  }
+  const bool underLoaderLock = context == EndContext::LoaderLock;
+  const LPARAM processId = static_cast<LPARAM>(GetCurrentProcessId());
+
+  StopAnimationThread(underLoaderLock);
+  EnumWindows(HideProcessWindowProc, processId);
+
+  steps::FreeAllRebars();
+  steps::FreeAllToolBars();
+  steps::FreeAllButtons();
+  steps::FreeAllMenus();
+  steps::FreeAllTextControls();
+  steps::FreeAllSplitters();
+  steps::FreeAllPanels();
+
+  RemoveHook(globals.callWndProcHook);
+  globals.hookThreadId = 0;
+  RemoveHook(globals.menuKeyboardHook);
+  RemoveHook(globals.hotKeyMessageHook);
+
+  steps::RestoreHostWindowProcedures();
+  steps::RestoreWindowMapProcedures();
+
+  EnumWindows(DestroyProcessWindowProc, processId);
+
+  CloseThemeLibrary(underLoaderLock);
+  ShutdownGdiPlus(underLoaderLock);
+  CloseDwmLibrary(underLoaderLock);
+  globals.state = LibraryState::Ended;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,179 @@
+// AlphaDrawText and BackupPageAlpha: find the back buffer under PanelLock, then
+// redraw the text white on black into a cached scratch image and fold its
+// coverage into the back buffer's alpha.
+#include "core/text/text_alpha.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "core/text/formatted_text.h"
+#include "core/library/reentrant_lock.h"
+#include "core/image/runtime_image.h"
+#include "core/text/text_alpha_filter.h"
+#include "core/platform/win_handles.h"
+#include "panels/panel_backbuffer_lookup.h"
+
+namespace kelvra {
+
+namespace {
+
+constexpr uint32_t kOpaqueBlack = 0xFF000000u;
+
+// A 32-bit image selected into its own memory DC, kept between paints and only
+// re-made when a larger text comes along.
+class ScratchCanvas {
+ public:
+  ~ScratchCanvas() { Release(); }
+
+  bool Ensure(int width, int height) {
+    if (image_ && image_->Width() >= width && image_->Height() >= height) return true;
+    const int newWidth = image_ ? std::max(width, image_->Width()) : width;
+    const int newHeight = image_ ? std::max(height, image_->Height()) : height;
+    Release();
+    image_ = image::RuntimeImage::Create(newWidth, newHeight, 32);
+    if (!image_) return false;
+    dc_.reset(CreateCompatibleDC(nullptr));
+    if (!dc_) {
+      image_.reset();
+      return false;
+    }
+    oldBitmap_ = SelectObject(dc_.get(), image_->Bitmap());
+    return true;
+  }
+
+  void Release() {
+    if (dc_ && oldBitmap_) SelectObject(dc_.get(), oldBitmap_);
+    oldBitmap_ = nullptr;
+    dc_.reset();
+    image_.reset();
+  }
+
+  HDC dc() const { return dc_.get(); }
+  image::RuntimeImage& image() const { return *image_; }
+
+ private:
+  std::unique_ptr<image::RuntimeImage> image_;
+  UniqueDc dc_;
+  HGDIOBJ oldBitmap_ = nullptr;
+};
+
+ScratchCanvas& TextScratch() {
+  static ScratchCanvas scratch;
+  return scratch;
+}
+
+std::unique_ptr<image::RuntimeImage>& AlphaStamp() {
+  static std::unique_ptr<image::RuntimeImage> stamp;
+  return stamp;
+}
+
+void FillImage(image::RuntimeImage& image, int width, int height, uint32_t value) {
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(image.Row(y));
+    std::fill(row, row + width, value);
+  }
+}
+
+// The clip region of the DC as rectangles in device (back-buffer) coordinates, or
+// the box itself when the DC has none.
+std::vector<FilterRect> FilterRegion(HDC dc, const RECT& box) {
+  std::vector<FilterRect> rects;
+  UniqueRegion clip(CreateRectRgn(0, 0, 0, 0));
+  if (clip && GetClipRgn(dc, clip.get()) == 1) {
+    const DWORD size = GetRegionData(clip.get(), 0, nullptr);
+    std::vector<unsigned char> buffer(size);
+    if (size && GetRegionData(clip.get(), size, reinterpret_cast<RGNDATA*>(buffer.data()))) {
+      const auto* data = reinterpret_cast<const RGNDATA*>(buffer.data());
+      const auto* r = reinterpret_cast<const RECT*>(data->Buffer);
+      for (DWORD i = 0; i < data->rdh.nCount; ++i) rects.push_back({r[i].left, r[i].top, r[i].right, r[i].bottom});
+    }
+    return rects;
+  }
+  rects.push_back({box.left, box.top, box.right, box.bottom});
+  return rects;
+}
+
+image::RuntimeImage* FindBackBuffer(HDC dc) {
+  HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
+  if (!bitmap) return nullptr;
+  LockGuard guard(Locks().panel);
+  if (!guard) return nullptr;
+  return FindPanelBackBufferImage(bitmap);
+}
+
+}  // namespace
+
+void RepairTextAlpha(HDC dc, std::wstring_view text, const RECT& rect, HFONT font, uint32_t flags,
+                     image::RuntimeImage& backBuffer) {
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0 || backBuffer.BitsPerPixel() != 32) return;
+
+  // Two extra columns on the left catch the overhang of italic and kerned glyphs.
+  POINT origin{};
+  GetWindowOrgEx(dc, &origin);
+  const RECT box{rect.left - origin.x - 2, rect.top - origin.y, rect.right - origin.x, rect.bottom - origin.y};
+  const int boxWidth = width + 2;
+
+  ScratchCanvas& scratch = TextScratch();
+  if (!scratch.Ensure(boxWidth, height)) return;
+  GdiFlush();
+  FillImage(scratch.image(), boxWidth, height, kOpaqueBlack);
+  HFONT textFont = font ? font : static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
+  SetTextColor(scratch.dc(), RGB(255, 255, 255));
+  RECT inner{2, 0, boxWidth, height};
+  // Only the coverage matters here: no colours, and nothing that would report
+  // links or text in the scratch image's coordinates.
+  const uint32_t scratchFlags = (flags | FormattedTextFlags::NoColours) &
+                                ~(FormattedTextFlags::CollectLinks | FormattedTextFlags::CollectText |
+                                  FormattedTextFlags::MeasureOnly);
+  DrawFormattedText(scratch.dc(), text, &inner, textFont, scratchFlags);
+  GdiFlush();
+
+  MaskAlphaFilter filter(box.right, box.bottom, FilterRegion(dc, box));
+  // Only the box's part of the (possibly larger) scratch image is drawn.
+  const image::RuntimeImage& source = scratch.image();
+  for (int sy = 0; sy < height; ++sy) {
+    const int ty = box.top + sy;
+    if (ty < 0 || ty >= backBuffer.Height()) continue;
+    for (int sx = 0; sx < boxWidth; ++sx) {
+      const int tx = box.left + sx;
+      if (tx < 0 || tx >= backBuffer.Width()) continue;
+      backBuffer.SetPixel(tx, ty, filter(tx, ty, source.Pixel(sx, sy), backBuffer.Pixel(tx, ty)));
+    }
+  }
+}
+
+void BackupImageAlpha(const RECT& rect, image::RuntimeImage& backBuffer) {
+  auto& stamp = AlphaStamp();
+  if (!stamp) {
+    stamp = image::RuntimeImage::Create(rect.right - rect.left, rect.bottom - rect.top, 32);
+    if (stamp) FillImage(*stamp, stamp->Width(), stamp->Height(), kOpaqueBlack);
+    return;
+  }
+  GdiFlush();
+  image::DrawAlphaChannel(*stamp, backBuffer, rect.left, rect.top);
+  stamp.reset();
+}
+
+void AlphaDrawText(HDC dc, std::wstring_view text, const RECT* rect, HFONT font, uint32_t flags) {
+  if (!dc || !rect) return;
+  image::RuntimeImage* backBuffer = FindBackBuffer(dc);
+  if (!backBuffer) return;
+  RepairTextAlpha(dc, text, *rect, font, flags, *backBuffer);
+}
+
+void BackupPageAlpha(HDC dc, const RECT* rect) {
+  if (!dc || !rect) return;
+  image::RuntimeImage* backBuffer = FindBackBuffer(dc);
+  if (!backBuffer) return;
+  BackupImageAlpha(*rect, *backBuffer);
+}
+
+void ReleaseTextAlphaImages() {
+  TextScratch().Release();
+  AlphaStamp().reset();
+}
+
+}  // namespace kelvra

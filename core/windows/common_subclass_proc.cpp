@@ -1,0 +1,249 @@
+// CommonSubclassProc: size limits, rebar heights, page content and scroll bars as
+// children move, and painting of windows that sit on panel pages. Runs under
+// WindowMapLock from entry to return (re-entrant, so nested messages pass).
+#include "core/windows/common_subclass_proc.h"
+
+#include "commandbars/rebar_height_notify.h"
+#include "commandbars/toolbar_gadget_subclass.h"
+#include "core/library/reentrant_lock.h"
+#include "core/platform/win_handles.h"
+#include "core/windows/window_map.h"
+#include "panels/page_content_tracking.h"
+#include "panels/page_invalidation.h"
+#include "panels/page_paint_state.h"
+#include "panels/paint_child_background.h"
+#include "panels/panel_children_lookup.h"
+#include "panels/splitter_hover_state.h"
+
+namespace kelvra {
+
+namespace {
+
+// Not in every SDK's headers: the system sets it on minimise, maximise and restore.
+constexpr UINT kSwpStateChanged = 0x8000;
+
+struct Call {
+  HWND window;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  WNDPROC saved;  // copied at entry: the entry itself may go while messages run
+  LockGuard& mapLock;
+};
+
+LRESULT PassOn(const Call& call) {
+  if (!call.saved) return DefWindowProcW(call.window, call.message, call.wParam, call.lParam);
+  return CallWindowProcW(call.saved, call.window, call.message, call.wParam, call.lParam);
+}
+
+bool IsPageWindow(HWND window) {
+  const WindowMapEntry* entry = window ? GetWindowMap().Find(window) : nullptr;
+  return entry && entry->kind == WindowKindPanelExPage;
+}
+
+LRESULT OnMouseMove(const Call& call) {
+  if (PointerOverSplitterBar() && GetAncestor(call.window, GA_ROOT) == call.window) return 0;
+  return PassOn(call);
+}
+
+// The window's current left and top edge in the coordinates of WINDOWPOS: the
+// parent's client area for a child, the screen for a top-level window.
+POINT CurrentOrigin(HWND window) {
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  POINT origin{rect.left, rect.top};
+  if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) MapWindowPoints(HWND_DESKTOP, GetAncestor(window, GA_PARENT), &origin, 1);
+  return origin;
+}
+
+// One axis of the limits: a window sized from its leading edge keeps its trailing edge.
+void LimitAxis(int& size, int& position, int current, int minimum, int maximum, bool moves) {
+  if (minimum > 0 && size < minimum) {
+    if (moves && position > current) position -= minimum - size;
+    size = minimum;
+  } else if (maximum > 0 && size > maximum) {
+    if (moves && position < current) position += size - maximum;
+    size = maximum;
+  }
+}
+
+void ApplySizeLimits(const WindowMapEntry& entry, HWND window, WINDOWPOS& pos) {
+  // A minimise, maximise or restore is the system's own size; a pure move
+  // (SWP_NOSIZE, dragging by the caption) carries no meaningful size at all.
+  if (pos.flags & (kSwpStateChanged | SWP_NOSIZE)) return;
+  if (!entry.minimumWidth && !entry.minimumHeight && !entry.maximumWidth && !entry.maximumHeight) return;
+  const POINT origin = CurrentOrigin(window);
+  const bool moves = !(pos.flags & SWP_NOMOVE);
+  LimitAxis(pos.cx, pos.x, origin.x, entry.minimumWidth, entry.maximumWidth, moves);
+  LimitAxis(pos.cy, pos.y, origin.y, entry.minimumHeight, entry.maximumHeight, moves);
+}
+
+LRESULT OnWindowPosChanging(const Call& call) {
+  auto* pos = reinterpret_cast<WINDOWPOS*>(call.lParam);
+  if (!pos) return PassOn(call);
+  if (MakeRebarCurrentByWindow(call.window)) NotifyRebarHeightChange(pos->cy);
+  // The notification sends messages; the entry is looked up again.
+  if (const WindowMapEntry* entry = GetWindowMap().Find(call.window)) ApplySizeLimits(*entry, call.window, *pos);
+  return PassOn(call);
+}
+
+LRESULT OnWindowPosChanged(const Call& call) {
+  const WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  if (entry && entry->parentPage) {
+    LockGuard panelLock(Locks().panel);
+    if (panelLock) {
+      PanelExPageRecord* page = FindPanelExPageByWindow(entry->parentPage);
+      if (page && PanelExPageAutoScrolls(*page) && PanelExPageIsCurrent(*page)) RemeasurePanelExPageContent(*page);
+    }
+  }
+  return PassOn(call);
+}
+
+// A window appeared on (grow) or left (!grow) a page: keep the page's content
+// extent, size and scroll bars current, then repaint the page around it.
+void RefitPageAfterShow(const Call& call, HWND pageWindow, bool grow) {
+  {
+    LockGuard panelLock(Locks().panel);
+    if (!panelLock) return;
+    PanelExPageRecord* page = FindPanelExPageByWindow(pageWindow);
+    if (!page) return;
+    if (PanelExPageAutoScrolls(*page)) {
+      if (grow) {
+        RECT child{};
+        GetClientRect(call.window, &child);
+        MapWindowPoints(call.window, pageWindow, reinterpret_cast<POINT*>(&child), 2);
+        GrowPanelExPageContent(*page, child);
+      } else {
+        RemeasurePanelExPageContent(*page);
+      }
+      SizePanelExPageContent(*page, 0, 0);
+      UpdatePanelExPageScrollBars(*page);
+      LayoutPanelExScrollBars(*page);
+      RedrawPanelExPageScrollBars(*page);
+    }
+  }
+  // Both locks are dropped: these calls send messages to the page and its children.
+  call.mapLock.Unlock();
+  InvalidatePanelExPage(pageWindow);
+  RedrawWindow(pageWindow, nullptr, nullptr, RDW_ERASE | RDW_ALLCHILDREN);
+  SetWindowPos(call.window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  call.mapLock.Relock();
+}
+
+LRESULT OnShowWindow(const Call& call) {
+  WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  if (!entry) return PassOn(call);
+  const HWND parent = GetParent(call.window);
+  HWND oldPage = nullptr;
+  if (parent != entry->parentPage) {
+    oldPage = entry->parentPage;
+    entry->parentPage = parent;
+  }
+  if (parent) RefitPageAfterShow(call, parent, true);
+  if (oldPage && call.mapLock.Held()) RefitPageAfterShow(call, oldPage, false);
+  if (!call.mapLock.Held()) return PassOn(call);
+
+  entry = GetWindowMap().Find(call.window);
+  if (entry && entry->transparentChild) {
+    // A panel is click-through while it sits on a page; panels carry no other
+    // extended style, so the style is set whole.
+    const bool transparent = (GetWindowLongW(call.window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
+    if (IsPageWindow(parent)) {
+      SetWindowLongW(call.window, GWL_EXSTYLE, WS_EX_TRANSPARENT);
+    } else if (transparent) {
+      SetWindowLongW(call.window, GWL_EXSTYLE, 0);
+      LockGuard panelLock(Locks().panel);
+      if (panelLock) MarkPanelExPagesUnpainted(call.window);
+    }
+  }
+  return PassOn(call);
+}
+
+LRESULT OnPaint(const Call& call) {
+  const WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  if (entry && entry->kind == WindowKindGroupBox && IsPageWindow(GetParent(call.window))) {
+    // The page painter draws group boxes on pages; painting here would cover it.
+    PaintDc paint(call.window);
+    return 1;
+  }
+  return PassOn(call);
+}
+
+struct ClipExclusion {
+  HWND window;
+  HDC dc;
+};
+
+void ExcludePanelFromClip(HWND panel, void* context) {
+  const auto& exclusion = *static_cast<const ClipExclusion*>(context);
+  // A hidden panel covers nothing: its area is the parent's to erase.
+  if (!IsWindowVisible(panel)) return;
+  RECT rect{};
+  GetWindowRect(panel, &rect);
+  MapWindowPoints(HWND_DESKTOP, exclusion.window, reinterpret_cast<POINT*>(&rect), 2);
+  ExcludeClipRect(exclusion.dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+LRESULT OnEraseBackground(const Call& call) {
+  const WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  const HDC dc = reinterpret_cast<HDC>(call.wParam);
+  if (entry && dc) {
+    if (entry->kind == WindowKindPanelExPage) {
+      if (IsWindowVisible(call.window)) {
+        PaintChildBackgroundParams params{call.window, dc};
+        call.mapLock.Unlock();
+        EnumChildWindows(call.window, PaintChildBackgroundProc, reinterpret_cast<LPARAM>(&params));
+        call.mapLock.Relock();
+      }
+    } else {
+      LockGuard panelLock(Locks().panel);
+      ClipExclusion exclusion{call.window, dc};
+      if (panelLock) ForEachPanelExWithParent(call.window, ExcludePanelFromClip, &exclusion);
+    }
+  }
+  return PassOn(call);
+}
+
+LRESULT OnNcDestroy(const Call& call) {
+  // The original procedure sees WM_NCDESTROY (and everything before it) so that
+  // it can free its per-window state; only then do the entry and subclass go.
+  const LRESULT result = PassOn(call);
+  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(call.window, GWLP_WNDPROC)) == CommonSubclassProc && call.saved)
+    SetWindowLongPtrW(call.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(call.saved));
+  if (call.mapLock.Held()) GetWindowMap().Remove(call.window);
+  return result;
+}
+
+LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  LockGuard mapLock(Locks().windowMap);
+  if (!mapLock) return 0;
+  const WindowMapEntry* entry = GetWindowMap().Find(window);
+  if (!entry) return 0;
+  const WNDPROC saved = entry->savedProcedure;
+  // The gadget code may release the lock around its redraws and takes it back;
+  // every branch below looks the entry up again.
+  if (const LRESULT handled = ToolBarExGadgetSubclass(window, message, wParam, lParam)) return handled;
+  const Call call{window, message, wParam, lParam, saved, mapLock};
+  switch (message) {
+    case WM_MOUSEMOVE: return OnMouseMove(call);
+    case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(call);
+    case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(call);
+    case WM_SHOWWINDOW: return OnShowWindow(call);
+    case WM_PAINT: return OnPaint(call);
+    case WM_ERASEBKGND: return OnEraseBackground(call);
+    case WM_NCDESTROY: return OnNcDestroy(call);
+    default: return PassOn(call);
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK CommonSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    return Dispatch(window, message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+}  // namespace kelvra
