@@ -41,12 +41,17 @@ kelvra_start_session() {
   export WINEPREFIX="$dir/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   trap kelvra_stop_session EXIT
   if [ "$own_display" = yes ] || [ -z "${DISPLAY:-}" ]; then
-    local n=90
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display itself and reports it: sessions started side by side
+    # never share a screen (and with it the pointer that hover tests move).
+    local numfile
+    numfile="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
     kelvra_session_pids+=($!)
+    local n=""
+    for _ in $(seq 100); do n="$(head -n1 "$numfile" 2>/dev/null)"; [ -n "$n" ] && break; sleep 0.1; done
+    rm -f "$numfile"
+    if [ -z "$n" ]; then echo "wine-session: Xvfb did not start" >&2; return 1; fi
     export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # Bounded: a prefix that cannot be made must fail the run, not hang it.
