@@ -186,6 +186,28 @@ KELVRA_API LPCWSTR KELVRA_CALL GetFontName(HFONT font);
  * handle is no font. */
 KELVRA_API int KELVRA_CALL GetFontSize(HFONT font);
 
+/* ==== Skins: records, property values, colour strings and skin files ===== */
+
+/* ==== UI colours, colour modes and colour themes ========================= */
+
+/* ==== PanelEx panels, pages, page settings and scrolling ================= */
+
+/* ==== ButtonEx family ==================================================== */
+
+/* ==== ExplorerBar ======================================================== */
+
+/* ==== TextControlEx ====================================================== */
+
+/* ==== SplitterEx ========================================================= */
+
+/* ==== MenuEx menus ======================================================= */
+
+/* ==== Hot keys =========================================================== */
+
+/* ==== ToolBarEx toolbars ================================================= */
+
+/* ==== Rebars ============================================================= */
+
 #ifdef __cplusplus
 }
 #endif
