@@ -1,5 +1,4 @@
-// The tracking record. Until menus exist nothing is ever tracked, so every field
-// stays at its idle value and no menu drops down from a bar.
+// The one tracking record of the process.
 #include "commandbars/menu_tracking_state.h"
 
 namespace kelvra {
@@ -8,7 +7,5 @@ MenuTrackingState& MenuTracking() {
   static MenuTrackingState state;
   return state;
 }
-
-bool TrackedMenuDropsFromBar() { return false; }
 
 }  // namespace kelvra

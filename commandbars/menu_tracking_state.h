@@ -1,6 +1,7 @@
-// MenuTrackingState: the one record of the MenuEx menu being tracked. These are
-// the fields the window-creation hook reads and writes; the menu code owns them
-// and the rest of the record. All 0 while nothing is tracked.
+// MenuTrackingState: the one record of the MenuEx menu being tracked. So far it
+// holds the fields that the creation hook's menu events read and write
+// (menu_tracking_hook.cpp); the menu code owns them and the rest of the record.
+// All idle while nothing is tracked.
 #pragma once
 
 #include <windows.h>
@@ -24,6 +25,7 @@ struct MenuTrackingState {
 MenuTrackingState& MenuTracking();
 
 // The tracked menu drops down from a menu-bar title (its record's drop-down flag).
+// Not built yet: commandbars/not_built_yet.cpp answers false.
 bool TrackedMenuDropsFromBar();
 
 }  // namespace kelvra

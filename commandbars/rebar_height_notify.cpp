@@ -1,9 +1,13 @@
-// Until rebars exist no window is a rebar and there is nothing to announce.
+// A registered window is about to change size: when it is a rebar's, the rebar
+// announces its new height.
 #include "commandbars/rebar_height_notify.h"
+
+#include "commandbars/commandbars_seam.h"
 
 namespace kelvra {
 
-bool MakeRebarCurrentByWindow(HWND) { return false; }
-void NotifyRebarHeightChange(int) {}
+void OnRebarWindowPosChanging(HWND window, int newHeight) {
+  if (MakeRebarCurrentByWindow(window)) NotifyRebarHeightChange(newHeight);
+}
 
 }  // namespace kelvra

@@ -1,7 +1,8 @@
-// What the shared subclass procedure asks of page scrolling when a window on a
-// page moves, is shown or leaves it: find the page, keep its content extent, size
-// its content and its scroll bars. Call with PanelLock held; none of these leaves
-// the panel or page list's current element changed.
+// What a page's child events (panels/page_child_events.cpp) ask of page
+// scrolling when a window on a page moves, is shown or leaves it: find the page,
+// keep its content extent, size its content and its scroll bars. Call with
+// PanelLock held; none of these leaves the panel or page list's current element
+// changed. Not built yet: panels/not_built_yet.cpp answers that no window is a page.
 #pragma once
 
 #include <windows.h>

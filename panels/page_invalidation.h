@@ -1,5 +1,6 @@
 // Invalidating a page so that its outermost page ancestor repaints the area it
 // covers (pages nested on other pages are drawn by the outer page's painter).
+// Not built yet: panels/not_built_yet.cpp answers that no page is nested.
 #pragma once
 
 #include <windows.h>

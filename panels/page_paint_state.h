@@ -1,5 +1,6 @@
 // The paint state of pages: a page marked not yet painted decides again, on its
 // next paint, whether it paints itself or is drawn by an outer page.
+// Not built yet: panels/not_built_yet.cpp answers that there are no pages to mark.
 #pragma once
 
 #include <windows.h>

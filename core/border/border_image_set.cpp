@@ -11,7 +11,7 @@
 #include "core/image/image_helpers.h"
 #include "core/image/region_from_image.h"
 #include "core/image/runtime_image.h"
-#include "panels/border_image_margins.h"
+#include "panels/panels_seam.h"
 
 namespace kelvra {
 

@@ -1,6 +1,6 @@
 // LibraryGlobals: the process-wide state owned by the library core. Each other
-// subsystem keeps its own registries in its own files; this block holds what the
-// core itself starts, reads and ends.
+// subsystem keeps its own registries and state in its own folder; this block
+// holds what the core itself starts, reads and ends.
 #pragma once
 
 #include <windows.h>
@@ -17,19 +17,10 @@ struct CommonControlsVersion {
   DWORD major = 0, minor = 0, build = 0;
 };
 
-// Settings that Kelvra_Init gives a first value; their owners read and write them.
+// The core's settings that Kelvra_Init gives a first value. (Those of menus,
+// toolbars and rebars are theirs: commandbars/commandbar_globals.h.)
 struct LibrarySettings {
-  int32_t rebarInsertPosition = -2;  // AddRebarGadget's insertion position
-  int32_t rebarMouseHookState = -1;
-  int32_t lastRebarId = -1;
-  int32_t currentToolBarEx = -1;     // the toolbar that new buttons go to
-  int32_t lastMenuExId = -1;
-  int32_t lastPopupMenuExId = -1;
-  int32_t menuKeyboardIndex[3] = {-1, -1, -1};
-  int32_t menuImageWidth = 16;
-  int32_t menuImageHeight = 16;
   int32_t markupLinePadding = 0;     // extra pixels under each line of formatted text with "\|"
-  int32_t hostSizingFlag = 0;        // -1 while a host window or rebar band is being sized
 };
 
 struct LibraryGlobals {
@@ -37,12 +28,9 @@ struct LibraryGlobals {
   LibraryState state = LibraryState::Loaded;
   bool started = false;  // set once by StartKelvra, never cleared
 
-  // Hooks (0 while not installed).
+  // The creation hook (0 while not installed). The menus' hooks are theirs.
   HHOOK callWndProcHook = nullptr;
   DWORD hookThreadId = 0;
-  HHOOK menuKeyboardHook = nullptr;
-  HHOOK hotKeyMessageHook = nullptr;
-  HHOOK rebarMouseHook = nullptr;
 
   // System cursors (shared; never destroyed).
   HCURSOR arrowCursor = nullptr;

@@ -102,6 +102,7 @@ void InitLibrary() {
   globals.sizeNSCursor = LoadCursorW(nullptr, IDC_SIZENS);
 
   globals.settings = LibrarySettings{};
+  steps::InitCommandBarSettings();
   ReadDefaultUIFont(globals);
   SystemParametersInfoW(SPI_GETDROPSHADOW, 0, &globals.dropShadowSetting, 0);
   globals.osVersionCode = ReadOsVersionCode();
@@ -156,8 +157,7 @@ void EndLibrary(EndContext context) {
 
   RemoveHook(globals.callWndProcHook);
   globals.hookThreadId = 0;
-  RemoveHook(globals.menuKeyboardHook);
-  RemoveHook(globals.hotKeyMessageHook);
+  steps::RemoveMenuHooks();
 
   steps::RestoreHostWindowProcedures();
   steps::RestoreWindowMapProcedures();

@@ -1,26 +1,28 @@
-// The start and end steps that belong to other subsystems, called by Kelvra_Init
-// and Kelvra_End in their fixed order. Each is defined in its owner's folder; an
-// owner that is not built yet answers "nothing here" from a small stub there, and
-// fills the step in when it is built, without touching the core's sequence.
+// The start and end steps of Kelvra_Init and Kelvra_End that belong to others,
+// in their fixed order. The core's own two are declared here; those of later
+// subsystems are declared in each one's seam header, with what they do while
+// their owner is not built.
+//
+//   Kelvra_Init  step 3  InitColourTables                 skin/skin_seam.h
+//                step 4  RegisterImageDecoders            core (image/image_decoder_steps.cpp)
+//                step 7  InitCommandBarSettings           commandbars/commandbars_seam.h
+//   Kelvra_End   step 3  FreeAllRebars, FreeAllToolBars   commandbars/commandbars_seam.h
+//                        FreeAllButtons                   panels/panels_seam.h
+//                        FreeAllMenus                     commandbars/commandbars_seam.h
+//                        FreeAllTextControls, FreeAllSplitters, FreeAllPanels
+//                                                         panels/panels_seam.h
+//                step 4  RemoveMenuHooks                  commandbars/commandbars_seam.h
+//                step 5  RestoreHostWindowProcedures      commandbars/commandbars_seam.h
+//                step 6  RestoreWindowMapProcedures       core (windows/window_map_steps.cpp)
 #pragma once
+
+#include "commandbars/commandbars_seam.h"
+#include "panels/panels_seam.h"
+#include "skin/skin_seam.h"
 
 namespace kelvra::steps {
 
-// ---- Kelvra_Init
-void InitColourTables();        // step 3: UI colour tables and the colour-name map (skin/)
-void RegisterImageDecoders();   // step 4: PNG and JPEG decoders of the image runtime (core/)
-
-// ---- Kelvra_End step 3: free every control, family by family, in this order
-void FreeAllRebars();           // FreeRebar(-1)        (commandbars/)
-void FreeAllToolBars();         // FreeToolBarEx(-1)    (commandbars/)
-void FreeAllButtons();          // FreeButtonEx(-1)     (panels/)
-void FreeAllMenus();            // FreeMenuEx(-1)       (commandbars/)
-void FreeAllTextControls();     // FreeTextControlEx(-1) (panels/)
-void FreeAllSplitters();        // FreeSplitterEx(-1)   (panels/)
-void FreeAllPanels();           // FreePanelEx(-1)      (panels/)
-
-// ---- Kelvra_End steps 5 and 6: give windows their own procedures back
-void RestoreHostWindowProcedures();  // host windows of menus, toolbars, rebars (commandbars/)
-void RestoreWindowMapProcedures();   // windows the creation hook subclassed (core/)
+void RegisterImageDecoders();       // PNG and JPEG decoders of the image runtime
+void RestoreWindowMapProcedures();  // windows the creation hook subclassed
 
 }  // namespace kelvra::steps

@@ -6,7 +6,7 @@
 
 #include "core/platform/platform_bindings.h"
 #include "core/platform/proc_address.h"
-#include "skin/default_colour_theme.h"
+#include "skin/skin_seam.h"
 
 namespace kelvra {
 

@@ -8,6 +8,7 @@
 #include "core/library/library_globals.h"
 #include "core/text/text_alpha.h"
 #include "core/platform/win_handles.h"
+#include "panels/panels_seam.h"
 
 namespace kelvra {
 

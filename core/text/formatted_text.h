@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "panels/text_control_links.h"
-
 namespace kelvra {
+
+struct TextControlExLink;  // panels/panels_seam.h
 
 // The last argument of DrawFormattedText.
 struct FormattedTextFlags {

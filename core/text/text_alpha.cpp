@@ -12,7 +12,7 @@
 #include "core/image/runtime_image.h"
 #include "core/text/text_alpha_filter.h"
 #include "core/platform/win_handles.h"
-#include "panels/panel_backbuffer_lookup.h"
+#include "panels/panels_seam.h"
 
 namespace kelvra {
 

@@ -1,19 +1,13 @@
-// CommonSubclassProc: size limits, rebar heights, page content and scroll bars as
-// children move, and painting of windows that sit on panel pages. Runs under
-// WindowMapLock from entry to return (re-entrant, so nested messages pass).
+// CommonSubclassProc: size limits, and the events that keep rebars and panel
+// pages fitted as their children move and windows on pages painted right. Runs
+// under WindowMapLock from entry to return (re-entrant, so nested messages pass).
 #include "core/windows/common_subclass_proc.h"
 
-#include "commandbars/rebar_height_notify.h"
-#include "commandbars/toolbar_gadget_subclass.h"
+#include "commandbars/commandbars_seam.h"
 #include "core/library/reentrant_lock.h"
 #include "core/platform/win_handles.h"
 #include "core/windows/window_map.h"
-#include "panels/page_content_tracking.h"
-#include "panels/page_invalidation.h"
-#include "panels/page_paint_state.h"
-#include "panels/paint_child_background.h"
-#include "panels/panel_children_lookup.h"
-#include "panels/splitter_hover_state.h"
+#include "panels/panels_seam.h"
 
 namespace kelvra {
 
@@ -81,7 +75,7 @@ void ApplySizeLimits(const WindowMapEntry& entry, HWND window, WINDOWPOS& pos) {
 LRESULT OnWindowPosChanging(const Call& call) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(call.lParam);
   if (!pos) return PassOn(call);
-  if (MakeRebarCurrentByWindow(call.window)) NotifyRebarHeightChange(pos->cy);
+  OnRebarWindowPosChanging(call.window, pos->cy);
   // The notification sends messages; the entry is looked up again.
   if (const WindowMapEntry* entry = GetWindowMap().Find(call.window)) ApplySizeLimits(*entry, call.window, *pos);
   return PassOn(call);
@@ -89,45 +83,8 @@ LRESULT OnWindowPosChanging(const Call& call) {
 
 LRESULT OnWindowPosChanged(const Call& call) {
   const WindowMapEntry* entry = GetWindowMap().Find(call.window);
-  if (entry && entry->parentPage) {
-    LockGuard panelLock(Locks().panel);
-    if (panelLock) {
-      PanelExPageRecord* page = FindPanelExPageByWindow(entry->parentPage);
-      if (page && PanelExPageAutoScrolls(*page) && PanelExPageIsCurrent(*page)) RemeasurePanelExPageContent(*page);
-    }
-  }
+  if (entry && entry->parentPage) OnPageChildMoved(entry->parentPage);
   return PassOn(call);
-}
-
-// A window appeared on (grow) or left (!grow) a page: keep the page's content
-// extent, size and scroll bars current, then repaint the page around it.
-void RefitPageAfterShow(const Call& call, HWND pageWindow, bool grow) {
-  {
-    LockGuard panelLock(Locks().panel);
-    if (!panelLock) return;
-    PanelExPageRecord* page = FindPanelExPageByWindow(pageWindow);
-    if (!page) return;
-    if (PanelExPageAutoScrolls(*page)) {
-      if (grow) {
-        RECT child{};
-        GetClientRect(call.window, &child);
-        MapWindowPoints(call.window, pageWindow, reinterpret_cast<POINT*>(&child), 2);
-        GrowPanelExPageContent(*page, child);
-      } else {
-        RemeasurePanelExPageContent(*page);
-      }
-      SizePanelExPageContent(*page, 0, 0);
-      UpdatePanelExPageScrollBars(*page);
-      LayoutPanelExScrollBars(*page);
-      RedrawPanelExPageScrollBars(*page);
-    }
-  }
-  // Both locks are dropped: these calls send messages to the page and its children.
-  call.mapLock.Unlock();
-  InvalidatePanelExPage(pageWindow);
-  RedrawWindow(pageWindow, nullptr, nullptr, RDW_ERASE | RDW_ALLCHILDREN);
-  SetWindowPos(call.window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  call.mapLock.Relock();
 }
 
 LRESULT OnShowWindow(const Call& call) {
@@ -139,8 +96,7 @@ LRESULT OnShowWindow(const Call& call) {
     oldPage = entry->parentPage;
     entry->parentPage = parent;
   }
-  if (parent) RefitPageAfterShow(call, parent, true);
-  if (oldPage && call.mapLock.Held()) RefitPageAfterShow(call, oldPage, false);
+  OnChildShownOnPage(parent, call.window, oldPage, call.mapLock);
   if (!call.mapLock.Held()) return PassOn(call);
 
   entry = GetWindowMap().Find(call.window);
@@ -152,8 +108,7 @@ LRESULT OnShowWindow(const Call& call) {
       SetWindowLongW(call.window, GWL_EXSTYLE, WS_EX_TRANSPARENT);
     } else if (transparent) {
       SetWindowLongW(call.window, GWL_EXSTYLE, 0);
-      LockGuard panelLock(Locks().panel);
-      if (panelLock) MarkPanelExPagesUnpainted(call.window);
+      OnPanelLeftPage(call.window);
     }
   }
   return PassOn(call);

@@ -1,35 +1,23 @@
 // CallWndProcHook and its installation: registers every window created on the
-// hooked thread in the WindowMap and subclasses it, and subclasses the system's
-// popup menu windows while a MenuEx menu is tracked.
+// hooked thread in the WindowMap and subclasses it, and tells the menus about the
+// popup menu windows and menu shadows the system makes.
 #include "core/windows/creation_hook.h"
 
 #include <commctrl.h>
 
 #include <string_view>
 
-#include "commandbars/menu_tracking_state.h"
-#include "commandbars/popup_menu_window_proc.h"
-#include "core/windows/common_subclass_proc.h"
-#include "core/platform/dwm_api.h"
+#include "commandbars/commandbars_seam.h"
 #include "core/library/library_globals.h"
-#include "core/shadow/menu_shadow_registry.h"
 #include "core/library/reentrant_lock.h"
+#include "core/shadow/menu_shadow_registry.h"
+#include "core/windows/common_subclass_proc.h"
+#include "core/windows/window_class_name.h"
 #include "core/windows/window_map.h"
 
 namespace kelvra {
 
 namespace {
-
-constexpr std::wstring_view kPopupMenuClass = L"#32768";
-
-struct ClassName {
-  explicit ClassName(HWND window) {
-    const int length = GetClassNameW(window, buffer, 64);
-    view = std::wstring_view(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
-  }
-  wchar_t buffer[64];
-  std::wstring_view view;
-};
 
 // Message-only windows hang below the system's message root instead of the
 // desktop: their parent chain ends in a window that has no parent and is not the
@@ -40,48 +28,6 @@ bool IsMessageOnlyWindow(HWND window) {
   HWND up = GetAncestor(top, GA_PARENT);
   for (; up && up != desktop; up = GetAncestor(top, GA_PARENT)) top = up;
   return !up && top != window;
-}
-
-bool CompositionOn() { return Dwm().compositionEnabled != FALSE; }
-
-// While the menu's background cache watches for repaints under the first popup,
-// a paint or notification to a window that the popup overlaps marks it.
-void WatchMenuBackgroundCache(const CWPSTRUCT& message) {
-  auto& tracking = MenuTracking();
-  if (tracking.backgroundCacheInUse != 1 || CompositionOn()) return;
-  if (message.message != WM_PAINT && message.message != WM_NOTIFY) return;
-  if (tracking.backgroundCacheFilled != -1 || !tracking.firstPopupWindow) return;
-  if (ClassName(message.hwnd).view == kPopupMenuClass) return;
-  RECT window{}, popup{}, overlap{};
-  if (!GetWindowRect(message.hwnd, &window) || !GetWindowRect(tracking.firstPopupWindow, &popup)) return;
-  if (IntersectRect(&overlap, &window, &popup)) tracking.backgroundCacheFilled = 1;
-}
-
-void SubclassPopupMenuWindow(HWND popup) {
-  auto& tracking = MenuTracking();
-  const bool fromBar = TrackedMenuDropsFromBar();
-  if (!CompositionOn()) {
-    // A bar's drop-down gets the library's own shadow; every other popup the system's.
-    const DWORD style = GetClassLongW(popup, GCL_STYLE);
-    if (fromBar && tracking.hotTitle != -1 && tracking.hotTitle != tracking.lastHotTitle) {
-      if (style & CS_DROPSHADOW) SetClassLongW(popup, GCL_STYLE, style & ~CS_DROPSHADOW);
-    } else if (!(style & CS_DROPSHADOW)) {
-      SetClassLongW(popup, GCL_STYLE, style | CS_DROPSHADOW);
-    }
-  }
-  tracking.currentPopupWindow = popup;
-  tracking.popupProcedure = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(popup, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PopupMenuWindowProc)));
-  if (fromBar && tracking.barWindow) {
-    // Show the title as dropped down now: the bar's drawing is off while tracking.
-    const HWND bar = tracking.barWindow;
-    SendMessageW(bar, TB_SETHOTITEM, static_cast<WPARAM>(tracking.hotTitle), 0);
-    SendMessageW(bar, WM_SETREDRAW, TRUE, 0);
-    RECT update{};
-    if (GetUpdateRect(bar, &update, FALSE)) RedrawWindow(bar, &update, nullptr, RDW_UPDATENOW | RDW_ERASENOW);
-    SendMessageW(bar, WM_SETREDRAW, FALSE, 0);
-    tracking.lastHotTitle = tracking.hotTitle;
-  }
 }
 
 void RegisterWindow(HWND window, std::wstring_view className) {
@@ -103,19 +49,12 @@ void RegisterWindow(HWND window, std::wstring_view className) {
 }
 
 void OnCreate(HWND window) {
-  const ClassName className(window);
-  const bool tracking = MenuTracking().trackedMenu != nullptr;
-  if (className.view == kPopupMenuClass) {
-    if (tracking) SubclassPopupMenuWindow(window);
-    return;
-  }
-  if (className.view == L"SysShadow" && tracking) {
-    // The system's menu shadow gives way to the library's.
-    DestroyWindow(window);
-    return;
-  }
-  if (IsUnmappedWindowClass(className.view) || IsMessageOnlyWindow(window)) return;
-  RegisterWindow(window, className.view);
+  const WindowClassName className(window);
+  // Menus own what the system makes for a tracked menu; neither is registered.
+  if (className == kPopupMenuClass) return OnPopupMenuWindowCreated(window);
+  if (className == L"SysShadow") return OnSystemShadowCreated(window);
+  if (IsUnmappedWindowClass(className.view()) || IsMessageOnlyWindow(window)) return;
+  RegisterWindow(window, className.view());
 }
 
 // A handle is reused once its window is gone: an entry still under it belongs to
@@ -139,7 +78,7 @@ void OnMessage(const CWPSTRUCT& message) {
     case WM_NCCREATE: DropStaleEntry(message.hwnd); break;
     case WM_CREATE: OnCreate(message.hwnd); break;
     case WM_DESTROY:
-      if (ClassName(message.hwnd).view == kPopupMenuClass) RemoveMenuShadows(message.hwnd);
+      if (WindowClassName(message.hwnd) == kPopupMenuClass) RemoveMenuShadows(message.hwnd);
       break;
     case WM_NCDESTROY: DropUnsubclassedEntry(message.hwnd); break;
     default: break;
@@ -153,7 +92,7 @@ LRESULT CALLBACK CallWndProcHook(int code, WPARAM wParam, LPARAM lParam) {
     // Negative codes must go straight on; only HC_ACTION carries a message.
     const auto* message = reinterpret_cast<const CWPSTRUCT*>(lParam);
     if (code >= 0 && message) {
-      WatchMenuBackgroundCache(*message);
+      OnMessageSeenByCreationHook(message->hwnd, message->message);
       if (code == HC_ACTION) OnMessage(*message);
     }
   } catch (...) {

@@ -1,21 +1,10 @@
 // The WindowMap and the classification of live windows.
 #include "core/windows/window_map.h"
 
-#include <string_view>
-
 #include "core/library/reentrant_lock.h"
+#include "core/windows/window_class_name.h"
 
 namespace kelvra {
-
-namespace {
-
-// Class names the library compares are short; longer ones match nothing anyway.
-std::wstring_view ClassNameOf(HWND window, wchar_t (&buffer)[64]) {
-  const int length = window ? GetClassNameW(window, buffer, 64) : 0;
-  return std::wstring_view(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
-}
-
-}  // namespace
 
 WindowMapEntry& WindowMap::Add(HWND window) {
   auto [it, inserted] = entries_.try_emplace(window);
@@ -45,12 +34,11 @@ int32_t WindowKindOf(HWND window) {
 }
 
 WindowKind ClassifyWindow(HWND window) {
-  wchar_t own[64], parent[64];
-  const auto className = ClassNameOf(window, own);
+  const WindowClassName className(window);
   // GA_PARENT, not GetParent: an owned top-level window's owner is no parent.
-  const auto parentClass = ClassNameOf(GetAncestor(window, GA_PARENT), parent);
+  const WindowClassName parentClass(GetAncestor(window, GA_PARENT));
   const auto style = static_cast<uint32_t>(GetWindowLongW(window, GWL_STYLE));
-  return KindOfWindowClass(className, parentClass, style);
+  return KindOfWindowClass(className.view(), parentClass.view(), style);
 }
 
 }  // namespace kelvra

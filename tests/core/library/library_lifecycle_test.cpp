@@ -16,7 +16,7 @@ TEST(LibraryLifecycle, SecondInitDoesNothing) {
   ASSERT_EQ(LibraryState::Initialised, globals.state);
   ASSERT_TRUE(globals.defaultUIFont);
   ASSERT_TRUE(globals.arrowCursor);
-  globals.settings.currentToolBarEx = 7;  // as a toolbar family would have set it
+  globals.settings.markupLinePadding = 7;  // as a text control would have set it
 
   const HICON icon = globals.emptyIcon;
   const HIMAGELIST list1 = globals.glyphList1, list2 = globals.glyphList2;
@@ -31,7 +31,7 @@ TEST(LibraryLifecycle, SecondInitDoesNothing) {
 
   EXPECT_EQ(panel, &Locks().panel);
   EXPECT_TRUE(Locks().panel.HeldByCurrentThread()) << "the held lock was not re-created";
-  EXPECT_EQ(7, globals.settings.currentToolBarEx) << "settings not reset";
+  EXPECT_EQ(7, globals.settings.markupLinePadding) << "settings reset";
   EXPECT_EQ(icon, globals.emptyIcon);
   EXPECT_EQ(list1, globals.glyphList1);
   EXPECT_EQ(list2, globals.glyphList2);
@@ -39,20 +39,11 @@ TEST(LibraryLifecycle, SecondInitDoesNothing) {
   EXPECT_EQ(uxtheme, UxTheme().module);
   EXPECT_EQ(themes, UxTheme().themes.scrollbar);
   EXPECT_EQ(LibraryState::Initialised, globals.state);
-  globals.settings.currentToolBarEx = -1;
+  globals.settings.markupLinePadding = 0;
 }
 
 TEST(LibraryLifecycle, InitialSettings) {
-  const LibrarySettings s = Globals().settings;
-  EXPECT_EQ(-2, s.rebarInsertPosition);
-  EXPECT_EQ(-1, s.rebarMouseHookState);
-  EXPECT_EQ(-1, s.lastRebarId);
-  EXPECT_EQ(-1, s.currentToolBarEx);
-  EXPECT_EQ(-1, s.lastMenuExId);
-  EXPECT_EQ(-1, s.lastPopupMenuExId);
-  for (int i : s.menuKeyboardIndex) EXPECT_EQ(-1, i);
-  EXPECT_EQ(16, s.menuImageWidth);
-  EXPECT_EQ(16, s.menuImageHeight);
+  EXPECT_EQ(0, Globals().settings.markupLinePadding);
   EXPECT_NE(nullptr, Globals().gdiAlphaBlend);
   EXPECT_GT(Globals().comctlVersion.major, 0u);
 }

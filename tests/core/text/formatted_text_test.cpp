@@ -8,6 +8,7 @@
 #include "core/text/formatted_text.h"
 #include "core/library/library_globals.h"
 #include "kelvra.h"
+#include "panels/panels_seam.h"
 #include "tests/support/win_test_helpers.h"
 
 namespace {

@@ -1,0 +1,35 @@
+// The one CommandBarGlobals block of the process, and the start and end steps
+// that set it up and put its hooks away.
+#include "commandbars/commandbar_globals.h"
+
+#include "commandbars/commandbars_seam.h"
+
+namespace kelvra {
+
+CommandBarGlobals& CommandBarState() {
+  static CommandBarGlobals state;
+  return state;
+}
+
+namespace {
+
+void RemoveHook(HHOOK& hook) {
+  if (hook) UnhookWindowsHookEx(hook);
+  hook = nullptr;
+}
+
+}  // namespace
+
+namespace steps {
+
+void InitCommandBarSettings() { CommandBarState().settings = CommandBarSettings{}; }
+
+void RemoveMenuHooks() {
+  auto& state = CommandBarState();
+  RemoveHook(state.menuKeyboardHook);
+  RemoveHook(state.hotKeyMessageHook);
+}
+
+}  // namespace steps
+
+}  // namespace kelvra

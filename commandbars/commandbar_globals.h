@@ -1,0 +1,36 @@
+// The process-wide state of menus, toolbars and rebars that the library's start
+// gives a first value and its end puts away: their hook handles and settings.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace kelvra {
+
+// Set to these values by Kelvra_Init (steps::InitCommandBarSettings).
+struct CommandBarSettings {
+  int32_t rebarInsertPosition = -2;  // AddRebarGadget's insertion position
+  int32_t rebarMouseHookState = -1;
+  int32_t lastRebarId = -1;
+  int32_t currentToolBarEx = -1;     // the toolbar that new buttons go to
+  int32_t lastMenuExId = -1;
+  int32_t lastPopupMenuExId = -1;
+  int32_t menuKeyboardIndex[3] = {-1, -1, -1};
+  int32_t menuImageWidth = 16;
+  int32_t menuImageHeight = 16;
+  int32_t hostSizingFlag = 0;        // -1 while a host window or rebar band is being sized
+};
+
+struct CommandBarGlobals {
+  // Hooks (0 while not installed).
+  HHOOK menuKeyboardHook = nullptr;
+  HHOOK hotKeyMessageHook = nullptr;
+  HHOOK rebarMouseHook = nullptr;
+
+  CommandBarSettings settings;
+};
+
+CommandBarGlobals& CommandBarState();
+
+}  // namespace kelvra

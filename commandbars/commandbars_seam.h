@@ -1,0 +1,75 @@
+// What earlier code asks of menus, toolbars and rebars. Every call into
+// commandbars/ from outside it is declared here, with when it comes and what the
+// answer is while its owner is not built ("nothing here"). Those answers live in
+// commandbars/not_built_yet.cpp: to build one, delete it there and define it where
+// it belongs. To ask something new of commandbars/, declare it here and stub it
+// there.
+#pragma once
+
+#include <windows.h>
+
+namespace kelvra {
+
+// ---- The creation hook (core/windows/creation_hook.cpp)
+
+// Every message the hook sees (hook code 0 or above), before anything else: while
+// the tracked menu's screen-background cache watches for repaints under its first
+// popup, a paint or notification to a window that the popup overlaps marks it.
+// Nothing here: nothing is tracked, so nothing is watched
+// (commandbars/menu_tracking_hook.cpp).
+void OnMessageSeenByCreationHook(HWND window, UINT message);
+
+// WM_CREATE of a system popup menu window ("#32768"): while a MenuEx menu is
+// tracked, the popup gets its class's shadow style, the popup-menu procedure, and
+// a menu bar shows its title dropped down.
+// Nothing here: nothing is tracked, the popup stays the system's
+// (commandbars/menu_tracking_hook.cpp).
+void OnPopupMenuWindowCreated(HWND popup);
+
+// WM_CREATE of the system's menu shadow ("SysShadow"): destroyed at once while a
+// MenuEx menu is tracked (the library draws its own).
+// Nothing here: nothing is tracked, the shadow stays
+// (commandbars/menu_tracking_hook.cpp).
+void OnSystemShadowCreated(HWND shadow);
+
+// ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
+// Both come with WindowMapLock held by the caller.
+
+// Offered every message first: hot tracking and flat painting of combo boxes (and
+// the edits inside them) embedded in toolbars. A non-zero result means handled,
+// and is the message's result. May release WindowMapLock around calls that send
+// messages; the caller looks its WindowMapEntry up again afterwards.
+// Nothing here: 0, no window is a toolbar gadget.
+LRESULT ToolBarExGadgetSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_WINDOWPOSCHANGING of every registered window, before the size limits, with
+// the new height (WINDOWPOS.cy): a rebar's window announces its height change.
+// Nothing here: no window is a rebar (commandbars/rebar_height_notify.cpp).
+void OnRebarWindowPosChanging(HWND window, int newHeight);
+
+}  // namespace kelvra
+
+namespace kelvra::steps {
+
+// Kelvra_Init step 7, with the core's own settings: gives the settings of menus,
+// toolbars and rebars their first values (commandbars/commandbar_globals.cpp).
+void InitCommandBarSettings();
+
+// Kelvra_End step 3 frees every control family by family: rebars first, then
+// toolbars, then (after FreeButtonEx) menus. Each frees all of its family.
+// Nothing here: there are no such controls.
+void FreeAllRebars();    // FreeRebar(-1)
+void FreeAllToolBars();  // FreeToolBarEx(-1)
+void FreeAllMenus();     // FreeMenuEx(-1)
+
+// Kelvra_End step 4, right after the creation hook is removed: removes the menu
+// keyboard hook and the hot-key message hook when installed
+// (commandbars/commandbar_globals.cpp).
+void RemoveMenuHooks();
+
+// Kelvra_End step 5, before the creation hook's windows get theirs back: each host
+// window of a menu, toolbar or rebar that still exists gets its own procedure back.
+// Nothing here: there are no host windows.
+void RestoreHostWindowProcedures();
+
+}  // namespace kelvra::steps

@@ -1,0 +1,38 @@
+// The answers of menus, toolbars and rebars while they are not built: what
+// commandbars/commandbars_seam.h (asked from outside commandbars/) and the command
+// bars' own headers (asked by code already here) promise as "nothing here".
+// Building one means deleting it here and defining it where it belongs.
+#include "commandbars/commandbars_seam.h"
+#include "commandbars/menu_tracking_state.h"
+#include "commandbars/popup_menu_window_proc.h"
+#include "commandbars/rebar_height_notify.h"
+
+namespace kelvra {
+
+// ---- Asked from outside commandbars/ (commandbars/commandbars_seam.h)
+
+LRESULT ToolBarExGadgetSubclass(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
+// ---- Asked by command-bar code already here
+
+bool TrackedMenuDropsFromBar() { return false; }
+
+// The popup keeps the system's own behaviour.
+LRESULT CALLBACK PopupMenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WNDPROC system = MenuTracking().popupProcedure;
+  return system ? CallWindowProcW(system, window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+bool MakeRebarCurrentByWindow(HWND) { return false; }
+void NotifyRebarHeightChange(int) {}
+
+}  // namespace kelvra
+
+namespace kelvra::steps {
+
+void FreeAllRebars() {}
+void FreeAllToolBars() {}
+void FreeAllMenus() {}
+void RestoreHostWindowProcedures() {}
+
+}  // namespace kelvra::steps

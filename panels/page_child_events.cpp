@@ -1,0 +1,65 @@
+// What a page does when a window on it moves, is shown on it or leaves it: keep
+// the content extent, size and scroll bars of an auto-scrolling page current and
+// repaint the page around the child. The shared subclass procedure calls these
+// with WindowMapLock held.
+#include "core/library/reentrant_lock.h"
+#include "panels/page_content_tracking.h"
+#include "panels/page_invalidation.h"
+#include "panels/page_paint_state.h"
+#include "panels/panels_seam.h"
+
+namespace kelvra {
+
+namespace {
+
+// `child` appeared on (grow) or left (!grow) the page: refit the page, then, with
+// both locks dropped (these calls send messages to the page and its children),
+// repaint the page around the child.
+void RefitPageAfterShow(HWND pageWindow, HWND child, bool grow, LockGuard& windowMapLock) {
+  {
+    LockGuard panelLock(Locks().panel);
+    if (!panelLock) return;
+    PanelExPageRecord* page = FindPanelExPageByWindow(pageWindow);
+    if (!page) return;
+    if (PanelExPageAutoScrolls(*page)) {
+      if (grow) {
+        RECT rect{};
+        GetClientRect(child, &rect);
+        MapWindowPoints(child, pageWindow, reinterpret_cast<POINT*>(&rect), 2);
+        GrowPanelExPageContent(*page, rect);
+      } else {
+        RemeasurePanelExPageContent(*page);
+      }
+      SizePanelExPageContent(*page, 0, 0);
+      UpdatePanelExPageScrollBars(*page);
+      LayoutPanelExScrollBars(*page);
+      RedrawPanelExPageScrollBars(*page);
+    }
+  }
+  windowMapLock.Unlock();
+  InvalidatePanelExPage(pageWindow);
+  RedrawWindow(pageWindow, nullptr, nullptr, RDW_ERASE | RDW_ALLCHILDREN);
+  SetWindowPos(child, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  windowMapLock.Relock();
+}
+
+}  // namespace
+
+void OnPageChildMoved(HWND pageWindow) {
+  LockGuard panelLock(Locks().panel);
+  if (!panelLock) return;
+  PanelExPageRecord* page = FindPanelExPageByWindow(pageWindow);
+  if (page && PanelExPageAutoScrolls(*page) && PanelExPageIsCurrent(*page)) RemeasurePanelExPageContent(*page);
+}
+
+void OnChildShownOnPage(HWND page, HWND child, HWND oldParent, LockGuard& windowMapLock) {
+  if (page) RefitPageAfterShow(page, child, true, windowMapLock);
+  if (oldParent && windowMapLock.Held()) RefitPageAfterShow(oldParent, child, false, windowMapLock);
+}
+
+void OnPanelLeftPage(HWND panelWindow) {
+  LockGuard panelLock(Locks().panel);
+  if (panelLock) MarkPanelExPagesUnpainted(panelWindow);
+}
+
+}  // namespace kelvra

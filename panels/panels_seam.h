@@ -1,0 +1,121 @@
+// What earlier code asks of panels and the controls built on them (buttons, text
+// controls, splitters, explorer bars). Every call into panels/ from outside it is
+// declared here, with when it comes and what the answer is while its owner is not
+// built ("nothing here"). Those answers live in panels/not_built_yet.cpp: to build
+// one, delete it there and define it where it belongs. To ask something new of
+// panels/, declare it here and stub it there.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "core/border/border_image_geometry.h"
+
+namespace kelvra::image {
+class RuntimeImage;
+}
+
+namespace kelvra {
+
+class LockGuard;
+
+// ---- Border image sets (core/border/)
+
+// Called when a border image set takes an image given without a slice rectangle:
+// where the image's frame ends.
+// Nothing here: the whole image, a frame of width 0.
+SliceRect FindBorderImageMargins(const image::RuntimeImage& borderImage);
+
+// Called when a border image set remakes its mask: a 32-bit mask of the border
+// image, non-zero where a clip region must cut the frame away; nullptr on failure.
+// Nothing here: the fully transparent pixels of the border image (0xFFFFFFFF
+// there, 0 elsewhere), enough for sets to clip rounded corners.
+std::unique_ptr<image::RuntimeImage> CreateBorderMaskImage(const image::RuntimeImage& borderImage);
+
+// ---- The formatted-text renderer (core/text/)
+
+// One link of a text control: its number and its rectangle in the coordinates of
+// the device context the text was drawn on.
+struct TextControlExLink {
+  int32_t number = 0;
+  int32_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// Called by DrawFormattedText with CollectLinks, before it draws: empties the
+// current text control's link list.
+// Nothing here: there is no current text control.
+void ClearCurrentTextControlLinks();
+
+// Called by DrawFormattedText with CollectLinks for each link it drew: appends the
+// link to the current text control's list.
+// Nothing here: there is no current text control.
+void AppendCurrentTextControlLink(const TextControlExLink& link);
+
+// Called with PanelLock held when text or plain GDI drawing repairs the alpha of
+// the bitmap selected in its device context: the panel back-buffer image whose
+// bitmap is `bitmap`, or nullptr.
+// Nothing here: nullptr, no bitmap is a panel's back buffer.
+image::RuntimeImage* FindPanelBackBufferImage(HBITMAP bitmap);
+
+// ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
+// All of these come with WindowMapLock held by the caller.
+
+// WM_MOUSEMOVE: true while the pointer is over a splitter bar (the splitters'
+// hover flag); top-level windows then do not see the move.
+// Nothing here: false.
+bool PointerOverSplitterBar();
+
+// WM_WINDOWPOSCHANGED of a window whose parent, as last seen on WM_SHOWWINDOW, is
+// `pageWindow`: an auto-scrolling current page measures its content again. Takes
+// PanelLock itself.
+// Nothing here: no window is a page (panels/page_child_events.cpp).
+void OnPageChildMoved(HWND pageWindow);
+
+// WM_SHOWWINDOW of `child`: `page` is its parent now (0 for none) and `oldParent`
+// the parent it left (0 when the parent did not change). Each of them that is a
+// page refits its content and scroll bars to the child and repaints around it;
+// `windowMapLock`, the caller's, is released around the calls that send messages
+// and taken back (the caller checks Held() afterwards).
+// Nothing here: no window is a page (panels/page_child_events.cpp).
+void OnChildShownOnPage(HWND page, HWND child, HWND oldParent, LockGuard& windowMapLock);
+
+// WM_SHOWWINDOW of a click-through panel that has been moved off a page: every
+// page of that panel decides again, on its next paint, how it paints. Takes
+// PanelLock itself.
+// Nothing here: the panel has no pages (panels/page_child_events.cpp).
+void OnPanelLeftPage(HWND panelWindow);
+
+// WM_ERASEBKGND of a visible page: the EnumChildWindows callback that keeps the
+// page background from being painted under the children that draw their own.
+// Called with WindowMapLock released.
+struct PaintChildBackgroundParams {
+  HWND window;  // the page being erased
+  HDC dc;       // its erase DC; children's areas are excluded from its clip region
+};
+// lParam: a PaintChildBackgroundParams*. Always continues (returns TRUE).
+// Nothing here: nothing is excluded.
+BOOL CALLBACK PaintChildBackgroundProc(HWND child, LPARAM params);
+
+// WM_ERASEBKGND of any window but a page, with PanelLock held: calls `visit` with
+// the window of every panel whose parent is `parent`, in list order, keeping the
+// panel list's current element.
+// Nothing here: there are no panels.
+using PanelWindowVisitor = void (*)(HWND panelWindow, void* context);
+void ForEachPanelExWithParent(HWND parent, PanelWindowVisitor visit, void* context);
+
+}  // namespace kelvra
+
+namespace kelvra::steps {
+
+// Kelvra_End step 3 frees every control family by family; these four come after
+// FreeToolBarEx(-1) (buttons), after FreeMenuEx(-1) (text controls, splitters)
+// and last (panels). Each frees all controls of its family.
+// Nothing here: there are no such controls.
+void FreeAllButtons();       // FreeButtonEx(-1)
+void FreeAllTextControls();  // FreeTextControlEx(-1)
+void FreeAllSplitters();     // FreeSplitterEx(-1)
+void FreeAllPanels();        // FreePanelEx(-1)
+
+}  // namespace kelvra::steps
