@@ -2,6 +2,7 @@
 #include "core/animation/animation_thread.h"
 
 #include "core/library/library_globals.h"
+#include "core/library/library_messages.h"
 #include "core/library/reentrant_lock.h"
 
 namespace kelvra {

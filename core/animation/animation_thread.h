@@ -1,12 +1,11 @@
-// The library's animation thread and its mailbox window.
+// The library's animation thread and its mailbox window. Its two messages are
+// with the library's other private messages, core/library/library_messages.h.
 #pragma once
 
 #include <windows.h>
 
 namespace kelvra {
 
-constexpr UINT AnimatePageMessage = 0x8539;
-constexpr UINT PageAnimationStepMessage = 0x86A6;
 constexpr DWORD AnimationThreadExitCode = 1337;
 
 // Starts the thread (StartKelvra); returns false when it could not be created.

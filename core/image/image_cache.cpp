@@ -1,7 +1,7 @@
 // Loading image files through the cache, and releasing them.
 #include "core/image/image_cache.h"
 
-#include "core/image/image_helpers.h"
+#include "core/image/bitmap_conversion.h"
 #include "core/image/runtime_image.h"
 
 namespace kelvra {

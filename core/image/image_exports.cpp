@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/image/image_cache.h"
-#include "core/image/image_helpers.h"
+#include "core/image/image_measure.h"
 #include "core/image/image_recolour.h"
 
 extern "C" {

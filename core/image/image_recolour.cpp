@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "core/image/image_cache.h"
-#include "core/image/image_helpers.h"
+#include "core/image/bitmap_conversion.h"
+#include "core/image/bitmap_pixels.h"
 #include "core/image/runtime_image.h"
 #include "core/platform/win_handles.h"
 

@@ -1,7 +1,6 @@
-// The library's private window messages, in one place: who sends each, what its
-// parameters carry and what the receiver returns.
-// (AnimatePageMessage 0x8539 and PageAnimationStepMessage 0x86A6 are declared with
-// the animation thread, core/animation_thread.h.)
+// The library's private window messages, all of them in one place: who sends
+// each, what its parameters carry and what the receiver returns. A subsystem that
+// adds a message adds it here.
 #pragma once
 
 #include <windows.h>
@@ -13,6 +12,17 @@ namespace kelvra {
 // queue), hidden children included. wParam 0: the skin in lParam changed (lParam 0:
 // every skin); wParam 1: lParam is the new skin of an explorer bar. Result ignored.
 constexpr UINT SkinChangedMessage = 40099;  // 0x9CA3
+
+// Posted by any thread (the explorer bar, from the user-interface thread) to the
+// animation thread's mailbox window to start or replace the animation of a
+// window. wParam: the animated window (not read); lParam: a PageAnimation block
+// allocated on the process heap, which the animation thread frees (lParam 0 is
+// ignored). Result: none (posted).
+constexpr UINT AnimatePageMessage = 0x8539;
+// Sent by the animation thread to the grandparent of each animated window after
+// each frame, following a WM_SIZE with wParam 0 and lParam 0. wParam 0; lParam 0.
+// Result ignored.
+constexpr UINT PageAnimationStepMessage = 0x86A6;
 
 // Posted by a text control to the parent window of its panel when a link becomes
 // hot. wParam: the link number, -1 for none; lParam 0. Result ignored.

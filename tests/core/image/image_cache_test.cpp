@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/image/image_cache.h"
-#include "core/image/image_helpers.h"
+#include "core/image/image_measure.h"
 #include "kelvra.h"
 #include "tests/core/image/image_fixtures.h"
 #include "tests/support/win_test_helpers.h"

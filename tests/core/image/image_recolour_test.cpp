@@ -4,7 +4,11 @@
 
 #include "core/platform/gdiplus_api.h"
 #include "core/image/image_cache.h"
-#include "core/image/image_helpers.h"
+#include "core/image/bitmap_conversion.h"
+#include "core/image/bitmap_pixels.h"
+#include "core/image/down_arrow.h"
+#include "core/image/gdiplus_bitmap.h"
+#include "core/image/image_measure.h"
 #include "core/platform/platform_bindings.h"
 #include "core/image/runtime_image.h"
 #include "kelvra.h"

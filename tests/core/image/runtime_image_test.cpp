@@ -2,7 +2,8 @@
 // the registered decoders, resizing, slicing and filter drawing.
 #include <gtest/gtest.h>
 
-#include "core/image/image_helpers.h"
+#include "core/image/bitmap_conversion.h"
+#include "core/image/pixel_filters.h"
 #include "core/image/runtime_image.h"
 #include "tests/core/image/image_fixtures.h"
 #include "tests/support/win_test_helpers.h"
