@@ -190,6 +190,48 @@ KELVRA_API int KELVRA_CALL GetFontSize(HFONT font);
 
 /* ==== UI colours, colour modes and colour themes ========================= */
 
+/* UI styles of menus and toolbars, and the UI colour modes. Modes 0 and 5 follow
+ * the scheme of the desktop's visual style (blue, olive, silver or grey; grey
+ * without a visual style); the others name their scheme. Modes 5 to 9 read the
+ * custom colours that SetUIColour changes, 0 to 4 the built-in defaults. */
+#define UISTYLE_WHIDBEY 5
+#define UISTYLE_OFFICE2003 0x1000000
+#define UISTYLE_OFFICE2007 0x2000000
+#define UICOLOURMODE_DEFAULT 0
+#define UICOLOURMODE_DEFAULT_BLUE 1
+#define UICOLOURMODE_DEFAULT_OLIVE 2
+#define UICOLOURMODE_DEFAULT_SILVER 3
+#define UICOLOURMODE_DEFAULT_GREY 4
+#define UICOLOURMODE_CUSTOM 5
+#define UICOLOURMODE_CUSTOM_BLUE 6
+#define UICOLOURMODE_CUSTOM_OLIVE 7
+#define UICOLOURMODE_CUSTOM_SILVER 8
+#define UICOLOURMODE_CUSTOM_GREY 9
+
+/* The UI colour of index (0 to 55, the UI colour names of skins' getuicolour())
+ * for style (UISTYLE_*) in mode (0 to 9), as a Win32 colour (red in the low
+ * byte). Modes 1 to 4 and 6 to 9 read their scheme; any other mode reads the
+ * current mode's colour (for UISTYLE_WHIDBEY the custom colour of the current
+ * scheme). 0 for another index or style. */
+KELVRA_API int KELVRA_CALL GetUIColour(int style, int index, int mode);
+/* The current UI colour mode (0 to 9; 0 at start). */
+KELVRA_API int KELVRA_CALL GetUIColourMode(void);
+/* The colour scheme in use: 1 blue, 2 olive, 3 silver, 4 grey; in
+ * UICOLOURMODE_CUSTOM 6 blue, 7 olive, 8 silver, 9 grey. */
+KELVRA_API int KELVRA_CALL GetCurrentColourScheme(void);
+/* The colour-theme word that themed skin components are read with ("blue" reads
+ * "explorerbar:blue" before "explorerbar"): the word set by
+ * SetGlobalSkinColourTheme, or the default word while none is set. */
+KELVRA_API LPCWSTR KELVRA_CALL GetGlobalSkinColourTheme(void);
+/* The default colour-theme word detected from the system ("blue" on NT 6 and
+ * later; before, from the visual style's colour: "blue", "olive", "silver" or
+ * "grey"). */
+KELVRA_API LPCWSTR KELVRA_CALL GetDefaultGlobalSkinColourTheme(void);
+/* Sets the colour-theme word (trimmed, lower-cased; empty or NULL brings back the
+ * default word) and re-applies every skin to every window of the process.
+ * Returns 1. */
+KELVRA_API int KELVRA_CALL SetGlobalSkinColourTheme(LPCWSTR word);
+
 /* ==== PanelEx panels, pages, page settings and scrolling ================= */
 
 /* ==== ButtonEx family ==================================================== */

@@ -3,14 +3,3 @@
 // belongs.
 #include "skin/skin_seam.h"
 
-namespace kelvra {
-
-void ChooseDefaultColourTheme(uint32_t) {}
-
-}  // namespace kelvra
-
-namespace kelvra::steps {
-
-void InitColourTables() {}
-
-}  // namespace kelvra::steps

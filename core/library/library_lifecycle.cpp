@@ -9,6 +9,7 @@
 #include "core/image/builtin_glyphs.h"
 #include "core/windows/creation_hook.h"
 #include "core/library/library_globals.h"
+#include "core/library/os_version.h"
 #include "core/platform/platform_bindings.h"
 #include "core/library/reentrant_lock.h"
 #include "core/library/subsystem_steps.h"
@@ -29,16 +30,12 @@ void ReadDefaultUIFont(LibraryGlobals& globals) {
 }
 
 int32_t ReadOsVersionCode() {
-  // Only "NT 6.0 or later" matters (code 70 and above); GetVersionEx lies about
-  // later versions without a manifest, which still answers 6.x and above.
-  OSVERSIONINFOW info{};
-  info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  if (!GetVersionExW(&info)) return 70;
-#pragma GCC diagnostic pop
-  if (info.dwMajorVersion >= 6) return 70 + static_cast<int32_t>(info.dwMajorVersion - 6) * 10 + static_cast<int32_t>(info.dwMinorVersion);
-  return static_cast<int32_t>(info.dwMajorVersion * 10 + info.dwMinorVersion);
+  // Only "NT 6.0 or later" matters (code 70 and above); an unreadable version
+  // counts as later.
+  OsVersion version;
+  if (!ReadOsVersion(version)) return 70;
+  if (version.major >= 6) return 70 + static_cast<int32_t>(version.major - 6) * 10 + static_cast<int32_t>(version.minor);
+  return static_cast<int32_t>(version.major * 10 + version.minor);
 }
 
 CommonControlsVersion ReadCommonControlsVersion() {

@@ -5,6 +5,12 @@
 
 namespace kelvra::test {
 
+bool DllSwitchedOff(const wchar_t* dll) {
+  wchar_t value[512] = {};
+  GetEnvironmentVariableW(L"WINEDLLOVERRIDES", value, 512);
+  return std::wstring(value).find(std::wstring(dll) + L"=d") != std::wstring::npos;
+}
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

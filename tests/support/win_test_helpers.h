@@ -63,6 +63,10 @@ std::wstring TempPath(const std::wstring& name);
 // Writes bytes to a file; true on success.
 bool WriteFileBytes(const std::wstring& path, const void* data, size_t size);
 
+// Whether this run switched a system DLL off through WINEDLLOVERRIDES ("uxtheme",
+// "gdiplus", ...), as the ctest variants do.
+bool DllSwitchedOff(const wchar_t* dll);
+
 // Working-set size of the process, for handle-hygiene checks over many cycles.
 size_t ProcessMemoryBytes();
 
