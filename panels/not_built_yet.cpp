@@ -36,6 +36,8 @@ BOOL CALLBACK PaintChildBackgroundProc(HWND, LPARAM) { return TRUE; }
 
 void ForEachPanelExWithParent(HWND, PanelWindowVisitor, void*) {}
 
+int32_t SetPanelExPageAlpha(HWND, int32_t, int32_t, bool) { return 0; }
+
 // ---- Asked by panel code already here (page_child_events.cpp)
 
 PanelExPageRecord* FindPanelExPageByWindow(HWND) { return nullptr; }

@@ -1,6 +1,13 @@
-// AnimationThread: its mailbox window, its message loop and the stop handshake.
+// AnimationThread: its mailbox window, its wait-and-frame loop and the stop
+// handshake; and PostPageAnimation, the library's poster of requests.
 #include "core/animation/animation_thread.h"
 
+#include <mmsystem.h>
+
+#include <atomic>
+
+#include "core/animation/page_animation.h"
+#include "core/animation/page_animation_list.h"
 #include "core/library/library_globals.h"
 #include "core/library/library_messages.h"
 #include "core/library/reentrant_lock.h"
@@ -14,6 +21,9 @@ constexpr wchar_t kMailboxClass[] = L"Kelvra_Animation Thread";
 // Signalled as the thread leaves the library's code, so a stop under the loader
 // lock (where the thread cannot finish exiting) still knows when it is safe.
 HANDLE leftLibraryEvent = nullptr;
+// Set by the stop before its first close message: the thread starts no call that
+// waits on the user-interface thread once the library is ending.
+std::atomic<bool> stopRequested{false};
 
 LRESULT CALLBACK AnimationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
@@ -39,35 +49,148 @@ bool RegisterMailboxClass() {
 
 bool IsQuitMessage(UINT message) { return message == WM_QUIT || message == WM_CLOSE || message == WM_DESTROY; }
 
-DWORD WINAPI AnimationThread(LPVOID) {
-  auto& globals = Globals();
-  RegisterMailboxClass();
-  SetThreadAffinityMask(GetCurrentThread(), 1);
-  HWND mailbox = CreateWindowExW(0, kMailboxClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 MailboxInstance(), nullptr);
-  if (mailbox) {
-    {
-      LockGuard guard(Locks().animation);
-      globals.animationMailbox = mailbox;
-    }
-    MSG msg;
-    for (;;) {
-      BOOL got = GetMessageW(&msg, mailbox, 0, 0);
-      if (got == -1) break;
-      if (msg.message == AnimatePageMessage && msg.lParam) {
-        // Requests come with a block on the process heap that the thread owns.
-        HeapFree(GetProcessHeap(), 0, reinterpret_cast<void*>(msg.lParam));
+void FreeRequest(LPARAM block) {
+  if (block) HeapFree(GetProcessHeap(), 0, reinterpret_cast<void*>(block));
+}
+
+int64_t CounterNow() {
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+int64_t CounterFrequency() {
+  LARGE_INTEGER frequency{};
+  return QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0 ? frequency.QuadPart : 1000;
+}
+
+// Windows' default timer tick (15.6 ms) would stretch a 16.7 ms wait to two
+// ticks, halving the frame rate; a 1 ms resolution is asked for only while
+// something animates, since it costs the whole system power.
+class FineTimerResolution {
+ public:
+  ~FineTimerResolution() { Release(); }
+  void Acquire() {
+    if (!held_) held_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+  }
+  void Release() {
+    if (held_) timeEndPeriod(1);
+    held_ = false;
+  }
+
+ private:
+  bool held_ = false;
+};
+
+// Takes every message waiting in the thread's queue: requests are merged (their
+// blocks freed), anything else is dispatched. False once a close arrived.
+bool TakeMailbox(PageAnimationList& animations) {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == AnimatePageMessage) {
+      if (msg.lParam) {
+        animations.Merge(*reinterpret_cast<const PageAnimation*>(msg.lParam));
+        FreeRequest(msg.lParam);
       }
-      if (got == 0 || IsQuitMessage(msg.message)) break;
+      continue;
     }
-    DestroyWindow(mailbox);
+    if (IsQuitMessage(msg.message)) return false;
+    DispatchMessageW(&msg);
   }
-  {
+  return true;
+}
+
+// Sleeps until a message arrives or `milliseconds` pass: never polls.
+void WaitForMailbox(DWORD milliseconds) {
+  MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+}
+
+void RunAnimations() {
+  PageAnimationList animations;
+  FrameClock clock;
+  FineTimerResolution timer;
+  const int64_t frequency = CounterFrequency();
+  while (!stopRequested.load()) {
+    if (!TakeMailbox(animations)) return;
+    if (animations.Empty()) {
+      // Idle: the clock stops, so the next request starts it afresh.
+      clock.Stop();
+      timer.Release();
+      WaitForMailbox(INFINITE);
+      continue;
+    }
+    timer.Acquire();
+    const int64_t now = CounterNow();
+    if (!clock.Running()) clock.Start(now, frequency);
+    if (!clock.Due(now)) {
+      WaitForMailbox(clock.MillisecondsUntilDue(now));
+      continue;
+    }
+    animations.RunFrame(stopRequested);
+    clock.FrameDone(CounterNow());
+  }
+}
+
+// Publishes the mailbox; without the animation lock nobody could be told of it,
+// so the thread does not run at all.
+bool PublishMailbox(HWND mailbox) {
+  LockGuard guard(Locks().animation);
+  if (!guard) return false;
+  Globals().animationMailbox = mailbox;
+  return true;
+}
+
+// Withdraws the mailbox, then frees the blocks of requests that were posted
+// before it went: posters post under the lock, so none arrives afterwards.
+void WithdrawMailbox(HWND mailbox) {
+  for (int attempt = 0; attempt < 10; ++attempt) {
     LockGuard guard(Locks().animation);
-    globals.animationMailbox = nullptr;
+    if (!guard) continue;
+    if (Globals().animationMailbox == mailbox) Globals().animationMailbox = nullptr;
+    break;
   }
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    if (msg.message == AnimatePageMessage) FreeRequest(msg.lParam);
+  DestroyWindow(mailbox);
+}
+
+void RunThread() {
+  RegisterMailboxClass();
+  HWND mailbox = CreateWindowExW(0, kMailboxClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, MailboxInstance(),
+                                 nullptr);
+  if (!mailbox) return;
+  if (PublishMailbox(mailbox)) {
+    try {
+      RunAnimations();
+    } catch (...) {
+    }
+  }
+  WithdrawMailbox(mailbox);
+}
+
+DWORD WINAPI AnimationThread(LPVOID) {
+  try {
+    RunThread();
+  } catch (...) {
+  }
+  // Nothing of the library may run after the signal: under the loader lock the
+  // stopper returns as soon as it sees it, and the DLL may be unmapped. So the
+  // thread exits right here instead of returning through this procedure.
   if (leftLibraryEvent) SetEvent(leftLibraryEvent);
-  return AnimationThreadExitCode;
+  ExitThread(AnimationThreadExitCode);
+}
+
+// Dispatches the messages other threads sent to this one (the animation thread's
+// WM_SIZE and step messages, its cross-thread window moves) while waiting for it.
+void DispatchSentMessages() {
+  MSG msg;
+  PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+}
+
+bool ThreadEnded(HANDLE thread) {
+  DWORD code = 0;
+  return !GetExitCodeThread(thread, &code) || code != STILL_ACTIVE;
 }
 
 }  // namespace
@@ -77,6 +200,7 @@ bool StartAnimationThread() {
   if (globals.animationThread) return true;
   if (!leftLibraryEvent) leftLibraryEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (leftLibraryEvent) ResetEvent(leftLibraryEvent);
+  stopRequested.store(false);
   globals.animationThread = CreateThread(nullptr, 0, AnimationThread, nullptr, 0, &globals.animationThreadId);
   return globals.animationThread != nullptr;
 }
@@ -84,21 +208,30 @@ bool StartAnimationThread() {
 bool StopAnimationThread(bool underLoaderLock) {
   auto& globals = Globals();
   if (!globals.animationThread) return true;
+  stopRequested.store(true);
   bool ended = false;
-  // 101 rounds 10 ms apart; a thread that has not made its mailbox yet is waited
-  // for within the same bound, and the close is posted again each round.
-  for (int round = 0; round < 101 && !ended; ++round) {
+  // About one second, the close posted again every 10 ms; a thread that has not
+  // made its mailbox yet is waited for within the same bound.
+  const DWORD start = GetTickCount();
+  while (!ended && GetTickCount() - start <= 1010) {
     {
       LockGuard guard(Locks().animation);
       if (guard && globals.animationMailbox) PostMessageW(globals.animationMailbox, WM_CLOSE, 0, 0);
     }
     if (underLoaderLock) {
+      // Nothing is dispatched here: under the loader lock the user-interface
+      // thread must not run window procedures for the animation thread.
       ended = leftLibraryEvent && WaitForSingleObject(leftLibraryEvent, 10) == WAIT_OBJECT_0;
-    } else {
-      DWORD code = 0;
-      ended = !GetExitCodeThread(globals.animationThread, &code) || code != STILL_ACTIVE;
-      if (!ended) ended = WaitForSingleObject(globals.animationThread, 10) == WAIT_OBJECT_0;
+      continue;
     }
+    ended = ThreadEnded(globals.animationThread);
+    if (ended) break;
+    // A thread in the middle of a frame waits on this thread (a sent WM_SIZE, a
+    // cross-thread window move): serve those while waiting, or it never gets to
+    // read its close message.
+    const DWORD wait = MsgWaitForMultipleObjects(1, &globals.animationThread, FALSE, 10, QS_SENDMESSAGE);
+    if (wait == WAIT_OBJECT_0 + 1) DispatchSentMessages();
+    ended = wait == WAIT_OBJECT_0 || ThreadEnded(globals.animationThread);
   }
   // A thread that did not end is left running rather than killed: it may hold the
   // animation or panel lock, and terminating it would leave that lock held forever.
@@ -109,6 +242,31 @@ bool StopAnimationThread(bool underLoaderLock) {
     globals.animationThreadId = 0;
   }
   return ended;
+}
+
+bool PostPageAnimation(HWND window, const RECT& current, const RECT& target) {
+  auto* block = static_cast<PageAnimation*>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(PageAnimation)));
+  if (!block) return false;
+  block->window = window;
+  block->current[0] = current.left;
+  block->current[1] = current.top;
+  block->current[2] = current.right;
+  block->current[3] = current.bottom;
+  block->target[0] = target.left;
+  block->target[1] = target.top;
+  block->target[2] = target.right;
+  block->target[3] = target.bottom;
+  // Posted under the lock, so the thread, which withdraws its mailbox under the
+  // same lock before freeing what is still queued, cannot miss this block.
+  bool posted = false;
+  {
+    LockGuard guard(Locks().animation);
+    HWND mailbox = guard ? Globals().animationMailbox : nullptr;
+    posted = mailbox && PostMessageW(mailbox, AnimatePageMessage, reinterpret_cast<WPARAM>(window),
+                                     reinterpret_cast<LPARAM>(block));
+  }
+  if (!posted) HeapFree(GetProcessHeap(), 0, block);
+  return posted;
 }
 
 }  // namespace kelvra

@@ -43,6 +43,17 @@ const wchar_t* PlainWindowClass() {
   return name;
 }
 
+const wchar_t* RegisterTestWindowClass(const wchar_t* name, WNDPROC procedure) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  RegisterClassExW(&wc);
+  return name;
+}
+
 TestWindow::TestWindow(const wchar_t* className, DWORD style, int x, int y, int width, int height,
                        HWND parent, DWORD exStyle, const wchar_t* title)
     : window_(CreateWindowExW(exStyle, className, title, style, x, y, width, height, parent, nullptr,

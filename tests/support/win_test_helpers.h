@@ -32,6 +32,9 @@ class TestWindow {
 
 // The class name of plain test windows (DefWindowProcW), registered on first use.
 const wchar_t* PlainWindowClass();
+// Registers a window class of this program with `procedure` (arrow cursor, no
+// background) and returns its name; a second call with the same name does nothing.
+const wchar_t* RegisterTestWindowClass(const wchar_t* name, WNDPROC procedure);
 
 // A top-down 32-bit DIB section selected into its own memory DC.
 class Dib32 {
