@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace kelvra {
 
 // ---- The creation hook (core/windows/creation_hook.cpp)
@@ -46,6 +48,37 @@ LRESULT ToolBarExGadgetSubclass(HWND window, UINT message, WPARAM wParam, LPARAM
 // the new height (WINDOWPOS.cy): a rebar's window announces its height change.
 // Nothing here: no window is a rebar (commandbars/rebar_height_notify.cpp).
 void OnRebarWindowPosChanging(HWND window, int newHeight);
+
+// ---- UI colours (skin/ui_colour_refresh.cpp, skin/ui_element_painter.cpp)
+
+// After a UI colour or colour mode changed: every rebar rebuilds its background
+// image (force 1: even when its size did not change).
+// Nothing here: there are no rebars.
+void UpdateRebarBackgrounds(bool force);
+
+// After a UI colour or colour mode changed (mode 0): the derived disabled icons of
+// menu items and toolbar buttons are tinted again. Modes: 0 all menu items and
+// toolbar buttons; 1 the items of one MenuEx (reference = its record); 2 of one
+// popup menu (reference = menu handle); 3 all toolbar buttons; 4 the buttons of
+// one toolbar (reference = toolbar number).
+// Nothing here: there are no menu items or toolbar buttons.
+void TintMenuAndToolBarIcons(uintptr_t reference, int mode);
+
+// After a UI colour changed: every host window of a menu, toolbar or rebar is
+// redrawn with its children at once.
+// Nothing here: there are no host windows.
+void RedrawHostWindows();
+
+// After a UI colour or colour mode changed: every MenuExRecord's cached popup
+// background gets width and height 0, so the next popup rebuilds it.
+// Nothing here: there are no menus.
+void ForgetMenuPopupBackgrounds();
+
+// The UI style of the current MenuExRecord (the menu being drawn), by which the
+// check-box elements of the UI-style painter take their colours; `fallback` when
+// there is no current menu.
+// Nothing here: `fallback`.
+uint32_t CurrentMenuUIStyle(uint32_t fallback);
 
 }  // namespace kelvra
 

@@ -12,6 +12,11 @@ namespace kelvra {
 // ---- Asked from outside commandbars/ (commandbars/commandbars_seam.h)
 
 LRESULT ToolBarExGadgetSubclass(HWND, UINT, WPARAM, LPARAM) { return 0; }
+void UpdateRebarBackgrounds(bool) {}
+void TintMenuAndToolBarIcons(uintptr_t, int) {}
+void RedrawHostWindows() {}
+void ForgetMenuPopupBackgrounds() {}
+uint32_t CurrentMenuUIStyle(uint32_t fallback) { return fallback; }
 
 // ---- Asked by command-bar code already here
 

@@ -214,8 +214,19 @@ KELVRA_API int KELVRA_CALL GetFontSize(HFONT font);
  * current mode's colour (for UISTYLE_WHIDBEY the custom colour of the current
  * scheme). 0 for another index or style. */
 KELVRA_API int KELVRA_CALL GetUIColour(int style, int index, int mode);
+/* Sets the custom colour of index (0 to 55) for style (UISTYLE_*) in the scheme
+ * that mode names (1 to 4 and 6 to 9: blue, olive, silver, grey; 0 and 5: the
+ * scheme in use). colour is a Win32 colour. Unless noRefresh is non-zero, menus,
+ * toolbars and rebars are repainted in the new colours. Returns 1; 0 (nothing
+ * changed) for another style, index or mode. The built-in defaults never change. */
+KELVRA_API int KELVRA_CALL SetUIColour(int style, int index, int colour, int mode, BYTE noRefresh);
 /* The current UI colour mode (0 to 9; 0 at start). */
 KELVRA_API int KELVRA_CALL GetUIColourMode(void);
+/* Selects the UI colour mode (0 to 9), sets the colour-theme word it names
+ * ("blue", "olive", "silver", "grey"; none for 0 and 5, which follow the visual
+ * style) and repaints every window of the process. Returns 1; 0 (nothing changed)
+ * for another mode. */
+KELVRA_API int KELVRA_CALL SetUIColourMode(int mode);
 /* The colour scheme in use: 1 blue, 2 olive, 3 silver, 4 grey; in
  * UICOLOURMODE_CUSTOM 6 blue, 7 olive, 8 silver, 9 grey. */
 KELVRA_API int KELVRA_CALL GetCurrentColourScheme(void);

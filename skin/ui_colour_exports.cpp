@@ -5,6 +5,7 @@
 #include "core/library/result_string.h"
 #include "skin/colour_theme_words.h"
 #include "skin/ui_colour_lookup.h"
+#include "skin/ui_colour_setters.h"
 #include "skin/ui_colour_tables.h"
 
 extern "C" {
@@ -13,7 +14,25 @@ KELVRA_API int KELVRA_CALL GetUIColour(int style, int index, int mode) {
   return static_cast<int>(kelvra::ReadUIColour(static_cast<uint32_t>(style), index, mode));
 }
 
+KELVRA_API int KELVRA_CALL SetUIColour(int style, int index, int colour, int mode, BYTE noRefresh) {
+  try {
+    return kelvra::SetUIColour(static_cast<uint32_t>(style), index, static_cast<uint32_t>(colour), mode, noRefresh != 0)
+               ? 1
+               : 0;
+  } catch (...) {
+    return 0;
+  }
+}
+
 KELVRA_API int KELVRA_CALL GetUIColourMode(void) { return kelvra::ColourTables().mode; }
+
+KELVRA_API int KELVRA_CALL SetUIColourMode(int mode) {
+  try {
+    return kelvra::SetUIColourMode(mode) ? 1 : 0;
+  } catch (...) {
+    return 0;
+  }
+}
 
 KELVRA_API int KELVRA_CALL GetCurrentColourScheme(void) {
   const int scheme = static_cast<int>(kelvra::CurrentColourScheme());

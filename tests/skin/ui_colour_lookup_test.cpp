@@ -6,13 +6,13 @@
 
 #include <string>
 
-#include "core/library/library_messages.h"
 #include "core/platform/uxtheme_api.h"
 #include "kelvra.h"
 #include "skin/colour_theme_words.h"
 #include "skin/ui_colour_brush_cache.h"
 #include "skin/ui_colour_lookup.h"
 #include "skin/ui_colour_tables.h"
+#include "tests/skin/skin_change_counter.h"
 #include "tests/support/win_test_helpers.h"
 
 namespace kelvra {
@@ -179,47 +179,14 @@ TEST(UIColourExports, GetUIColourCells) {
   for (int style : {0, 6, 4, 0x1000001, -1}) EXPECT_EQ(0, GetUIColour(style, 3, 1)) << style;
 }
 
-class CountingWindow {
- public:
-  CountingWindow() {
-    static const wchar_t* cls = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = Proc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = L"KelvraUIColourCounting";
-      RegisterClassW(&wc);
-      return L"KelvraUIColourCounting";
-    }();
-    top_ = CreateWindowExW(0, test::PlainWindowClass(), L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    child_ = CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, top_, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
-    count = 0;
-    lastLParam = -1;
-  }
-  ~CountingWindow() { DestroyWindow(top_); }
-  static inline int count = 0;
-  static inline LPARAM lastLParam = -1;
-
- private:
-  static LRESULT CALLBACK Proc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == SkinChangedMessage && wp == 0) {
-      ++count;
-      lastLParam = lp;
-    }
-    return DefWindowProcW(w, msg, wp, lp);
-  }
-  HWND top_ = nullptr, child_ = nullptr;
-};
-
 TEST(ColourThemeWords, DefaultWordAndTrimmedLowerCaseGlobalWord) {
   EXPECT_STREQ(L"blue", GetDefaultGlobalSkinColourTheme()) << "NT 6.1, with or without a visual style";
   EXPECT_STREQ(L"blue", GetGlobalSkinColourTheme()) << "no word set: the default one";
-  CountingWindow window;
+  test::SkinChangeCounter counter;
   EXPECT_EQ(1, ::SetGlobalSkinColourTheme(L"  Blue \t"));
   EXPECT_EQ(L"blue", GlobalSkinColourTheme());
-  EXPECT_EQ(1, CountingWindow::count) << "skins re-applied";
-  EXPECT_EQ(0, CountingWindow::lastLParam) << "for all skins";
+  EXPECT_EQ(1, test::SkinChangeCounter::count) << "skins re-applied";
+  EXPECT_EQ(0, test::SkinChangeCounter::lastLParam) << "for all skins";
   EXPECT_EQ(1, ::SetGlobalSkinColourTheme(L"SILVER"));
   EXPECT_STREQ(L"silver", GetGlobalSkinColourTheme());
   EXPECT_STREQ(L"blue", GetDefaultGlobalSkinColourTheme());
@@ -228,7 +195,7 @@ TEST(ColourThemeWords, DefaultWordAndTrimmedLowerCaseGlobalWord) {
   EXPECT_EQ(1, ::SetGlobalSkinColourTheme(L"black"));
   EXPECT_EQ(1, ::SetGlobalSkinColourTheme(nullptr));
   EXPECT_TRUE(GlobalSkinColourTheme().empty());
-  EXPECT_EQ(5, CountingWindow::count);
+  EXPECT_EQ(5, test::SkinChangeCounter::count);
 }
 
 }  // namespace

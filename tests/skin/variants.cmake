@@ -1,5 +1,11 @@
-# The UI colours without a visual style (the grey scheme) and without GDI+.
-if(TARGET test_ui_colour_lookup_test)
-  kelvra_add_test_variant(skin.ui_colour_lookup_test.no_uxtheme test_ui_colour_lookup_test
-    ENV "WINEDLLOVERRIDES=uxtheme=d")
+# The UI colours without a visual style (the grey scheme) and the painter without
+# GDI+.
+foreach(program ui_colour_lookup_test ui_colour_setters_test)
+  if(TARGET test_${program})
+    kelvra_add_test_variant(skin.${program}.no_uxtheme test_${program} ENV "WINEDLLOVERRIDES=uxtheme=d")
+  endif()
+endforeach()
+if(TARGET test_ui_element_painter_test)
+  kelvra_add_test_variant(skin.ui_element_painter_test.no_gdiplus test_ui_element_painter_test
+    ENV "WINEDLLOVERRIDES=gdiplus=d")
 endif()
