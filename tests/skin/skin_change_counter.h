@@ -1,4 +1,5 @@
-// A visible top-level test window with one child that counts the
+// A hidden top-level test window (a visible one takes Wine about two seconds to
+// destroy without a window manager) with one child that counts the
 // SkinChangedMessage (wParam 0) calls it receives and keeps the last lParam.
 #pragma once
 
@@ -20,7 +21,7 @@ class SkinChangeCounter {
       RegisterClassW(&wc);
       return L"KelvraSkinChangeCounter";
     }();
-    top_ = CreateWindowExW(0, PlainWindowClass(), L"", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+    top_ = CreateWindowExW(0, PlainWindowClass(), L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
     CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, top_, nullptr, GetModuleHandleW(nullptr),
                     nullptr);
