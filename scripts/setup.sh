@@ -17,7 +17,8 @@ need_root() {
 install_packages() {
   local pkgs=(cmake ninja-build g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
               mingw-w64-i686-dev libz-mingw-w64-dev wine wine32:i386 wine32-preloader:i386 xvfb x11-apps
-              googletest dpkg-dev xauth)
+              googletest dpkg-dev xauth
+              g++ libpng-dev libjpeg-dev zlib1g-dev libexpat1-dev)
   local missing=()
   for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -26,10 +27,9 @@ install_packages() {
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386; changed=1
   fi
-  local src=/etc/apt/sources.list.d/debian.sources
-  if [ -f "$src" ] && ! grep -q '^Types: deb deb-src' "$src"; then
-    sed -i 's/^Types: deb$/Types: deb deb-src/' "$src"; changed=1
-  fi
+  # `apt-get source` needs deb-src entries, whichever format the machine's apt
+  # sources use (a network-installed Debian 12 has only the one-line file).
+  if [ "$(bash "$here/scripts/apt-source-entries.sh" /etc/apt)" = added ]; then changed=1; fi
   if [ ${#missing[@]} -gt 0 ] || [ $changed = 1 ] || [ ! -d /var/lib/apt/lists ] || \
      ! ls /var/lib/apt/lists/*_source_Sources >/dev/null 2>&1; then
     apt-get update -q

@@ -12,6 +12,9 @@ kelvra_ensure_setup() {
   command -v Xvfb >/dev/null || ok=0
   [ -d /usr/src/googletest ] || ok=0
   [ -x /usr/lib/wine/wine-preloader ] || ok=0
+  # The host build of the pure code: the machine's own compiler and libraries.
+  command -v g++ >/dev/null || ok=0
+  for h in png.h jpeglib.h zlib.h expat.h; do [ -f "/usr/include/$h" ] || ok=0; done
   /usr/lib/wine/wineserver32 --version >/dev/null 2>&1 || ok=0
   for d in expat libpng1.6 libjpeg-turbo benchmark; do
     [ -f "$deps_prefix/.stamp-$d" ] || ok=0
@@ -25,6 +28,13 @@ kelvra_build() {
   local dir="$1"
   cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/i686-mingw32.cmake" \
     -DCMAKE_BUILD_TYPE="${KELVRA_BUILD_TYPE:-Release}" -DKELVRA_DEPS_PREFIX="$deps_prefix" >/dev/null
+  cmake --build "$dir" --parallel "$(nproc)"
+}
+
+# The pure code with the build machine's own compiler, under sanitizers.
+kelvra_build_host() {
+  local dir="$1"
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
   cmake --build "$dir" --parallel "$(nproc)"
 }
 
@@ -55,15 +65,32 @@ kelvra_start_session() {
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # Bounded: a prefix that cannot be made must fail the run, not hang it.
-    timeout 900 wineboot -i >/dev/null 2>&1 || true
+    local log="$dir/wineboot.log"
+    mkdir -p "$dir"
+    local status=0
+    timeout 900 wineboot -i >"$log" 2>&1 || status=$?
     timeout 300 wineserver -w || wineserver -k || true
+    if [ $status != 0 ] || [ ! -f "$WINEPREFIX/system.reg" ]; then
+      echo "wine-session: could not make the Wine prefix $WINEPREFIX (wineboot exit status $status; 124 means it timed out)." >&2
+      echo "wine-session: wineboot's output is in $log:" >&2
+      tail -n 20 "$log" >&2 || true
+      return 1
+    fi
   fi
-  if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && [ -f /lib/i386-linux-gnu/libgcc_s.so.1 ]; then
-    export LD_PRELOAD=/lib/i386-linux-gnu/libgcc_s.so.1  # see wine-exec.sh
-  fi
+  # No LD_PRELOAD here: the i386 libgcc that Wine needs under qemu is preloaded by
+  # wine-exec.sh for Wine's own programs only; exported for the whole session it
+  # would reach every 64-bit tool of the run (cmake, ctest, objdump, host tests).
   # A persistent server: test programs start in a fraction of a second against it.
   wineserver -p >/dev/null 2>&1 &
   kelvra_session_pids+=($!)
-  # The first program of a session starts Wine's services; do it here, not in a test.
-  "$here/scripts/wine-exec.sh" cmd /c exit >/dev/null 2>&1 || true
+  # The first program of a session starts Wine's services; do it here, not in a
+  # test, and fail here, with a message, when the prefix cannot run programs.
+  local started=0
+  timeout 600 "$here/scripts/wine-exec.sh" cmd /c exit >"$dir/wine-start.log" 2>&1 || started=$?
+  if [ $started != 0 ]; then
+    echo "wine-session: Wine cannot run programs in the prefix $WINEPREFIX (exit status $started; 124 means it timed out)." >&2
+    echo "wine-session: remove that folder to have it made again; Wine's output is in $dir/wine-start.log:" >&2
+    tail -n 20 "$dir/wine-start.log" >&2 || true
+    return 1
+  fi
 }
