@@ -1,4 +1,5 @@
-// Colour arithmetic, colour-space conversions and the per-pixel recolouring maths.
+// Colour arithmetic, colour-space conversions and the per-pixel recolouring maths:
+// the pure functions behind MakeColour, MakeRGB, AlphaBlendColour and ImgBlend.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +7,6 @@
 #include "core/colour/colour_math.h"
 #include "core/image/image_colour_space.h"
 #include "core/image/image_recolour_pixels.h"
-#include "kelvra.h"
 
 namespace {
 
@@ -17,17 +17,17 @@ struct ColourCase {
 
 TEST(ColourMath, Table) {
   const ColourCase cases[] = {
-      {"MakeColour packs ARGB", MakeColour(255, 1, 2, 3), int32_t(0xFF010203)},
-      {"MakeColor is MakeColour", MakeColor(0x80, 0x10, 0x20, 0x30), int32_t(0x80102030)},
-      {"MakeColour does not mask: 256 red spills into alpha", MakeColour(0, 256, 0, 0), 0x01000000},
-      {"MakeColour ORs overlapping bits", MakeColour(0, 0, 0x1FF, 0), 0x0001FF00},
-      {"MakeRGB packs red low", MakeRGB(1, 2, 3), 0x030201},
-      {"MakeRGB sums unmasked", MakeRGB(256, 0, 0), 0x000100},
-      {"MakeRGB carries", MakeRGB(255, 255 + 1, 0), 0x0100FF + 0},
-      {"AlphaBlend half of black to white", AlphaBlendColour(0x000000, 0xFFFFFF, 128), 0x7F7F7F},
-      {"AlphaBlend 0 gives colour1 without top byte", AlphaBlendColour(int32_t(0xAA123456), 0xFFFFFF, 0), 0x123456},
-      {"AlphaBlend 256 gives colour2", AlphaBlendColor(0x123456, int32_t(0xEE654321), 256), 0x654321},
-      {"AlphaBlend per channel", AlphaBlendColour(0x0000FF, 0x00FF00, 64), 0x003FBF},
+      {"MakeColour packs ARGB", kelvra::MakeArgb(255, 1, 2, 3), int32_t(0xFF010203)},
+      {"MakeColor is MakeColour", kelvra::MakeArgb(0x80, 0x10, 0x20, 0x30), int32_t(0x80102030)},
+      {"MakeColour does not mask: 256 red spills into alpha", kelvra::MakeArgb(0, 256, 0, 0), 0x01000000},
+      {"MakeColour ORs overlapping bits", kelvra::MakeArgb(0, 0, 0x1FF, 0), 0x0001FF00},
+      {"MakeRGB packs red low", kelvra::MakeRgbValue(1, 2, 3), 0x030201},
+      {"MakeRGB sums unmasked", kelvra::MakeRgbValue(256, 0, 0), 0x000100},
+      {"MakeRGB carries", kelvra::MakeRgbValue(255, 255 + 1, 0), 0x0100FF + 0},
+      {"AlphaBlend half of black to white", kelvra::AlphaBlendRgb(0x000000, 0xFFFFFF, 128), 0x7F7F7F},
+      {"AlphaBlend 0 gives colour1 without top byte", kelvra::AlphaBlendRgb(int32_t(0xAA123456), 0xFFFFFF, 0), 0x123456},
+      {"AlphaBlend 256 gives colour2", kelvra::AlphaBlendRgb(0x123456, int32_t(0xEE654321), 256), 0x654321},
+      {"AlphaBlend per channel", kelvra::AlphaBlendRgb(0x0000FF, 0x00FF00, 64), 0x003FBF},
       {"ShadeColour 255 is black", kelvra::ShadeColour(255, 0x7F80FF), 0},
       {"ShadeColour 0 drops top byte", kelvra::ShadeColour(0, int32_t(0xFF123456)), 0x123456},
       {"ShadeColour truncates", kelvra::ShadeColour(128, 0x0000FF), 0x00007F},  // 255 - trunc(128.0) = 127
