@@ -9,7 +9,11 @@
 namespace kelvra::image {
 
 // Decoded pixels: top row first, no row padding, each pixel 0xAARRGGBB with
-// straight (not premultiplied) alpha. Formats without alpha decode opaque.
+// straight (not premultiplied) alpha. Pixels are the values the file stores, as
+// Windows' own imaging reads them by default: no gamma or colour-profile
+// conversion, 16-bit samples rounded to 8 bits, PNG tRNS as alpha. Formats
+// without alpha decode opaque, and so does a BMP whose alpha bytes are all 0;
+// pixels an RLE-compressed BMP skips decode transparent (0).
 struct PixelBuffer {
   int width = 0;
   int height = 0;
