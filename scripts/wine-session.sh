@@ -48,6 +48,8 @@ kelvra_stop_session() {
 
 kelvra_start_session() {
   local dir="$1" own_display="${2:-yes}"
+  mkdir -p "$dir"
+  dir="$(cd "$dir" && pwd)"  # Wine takes absolute prefix paths only
   export WINEPREFIX="$dir/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   trap kelvra_stop_session EXIT
   if [ "$own_display" = yes ] || [ -z "${DISPLAY:-}" ]; then
@@ -66,7 +68,6 @@ kelvra_start_session() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     # Bounded: a prefix that cannot be made must fail the run, not hang it.
     local log="$dir/wineboot.log"
-    mkdir -p "$dir"
     local status=0
     timeout 900 wineboot -i >"$log" 2>&1 || status=$?
     timeout 300 wineserver -w || wineserver -k || true

@@ -42,15 +42,32 @@ bool SliceFits(const SliceRect& slice, int32_t width, int32_t height);
 // value is brought inside the image.
 SliceRect NormaliseFoundSlice(SliceRect slice, int32_t width, int32_t height);
 
+// The part of an axis that can be seen, [from, to): the device context's clip box
+// when drawing, the largest window when building a region.
+struct VisibleSpan {
+  int64_t from = -(int64_t{1} << 62);
+  int64_t to = int64_t{1} << 62;
+  bool Meets(int64_t position, int64_t length) const {
+    return from < to && position < to && position + length > from;
+  }
+};
+
 // Calls tile(position, length, clipped) for each tile of an edge whose tiles of
 // `step` pixels run from `start` while below `limit`; the last one is clipped to
-// end at `limit`. A span of 0 or less, or a step of 0, gives no tile: a clipped
-// length of 0 would otherwise be read as "the whole tile" and paint over a corner.
+// end at `limit`. Only tiles that meet `visible` are given, so a span of billions
+// of pixels costs what can be seen. Positions are 64-bit: callers' rectangles may
+// span the whole 32-bit range. A span of 0 or less, or a step of 0, gives no tile:
+// a clipped length of 0 would otherwise be read as "the whole tile" and paint
+// over a corner.
 template <class Tile>
-void ForEachEdgeTile(int32_t start, int32_t limit, int32_t step, Tile&& tile) {
-  if (step <= 0) return;
-  for (int32_t position = start; position < limit; position += step) {
-    const int32_t length = std::min(step, limit - position);
+void ForEachEdgeTile(int64_t start, int64_t limit, int64_t step, Tile&& tile, VisibleSpan visible = {}) {
+  if (step <= 0 || visible.to <= visible.from || visible.from >= limit) return;
+  int64_t position = start;
+  // Tiles wholly before the visible part are skipped, not walked.
+  if (visible.from > start) position = start + (visible.from - start) / step * step;
+  const int64_t end = std::min(limit, visible.to);
+  for (; position < end; position += step) {
+    const int64_t length = std::min(step, limit - position);
     tile(position, length, length < step);
   }
 }

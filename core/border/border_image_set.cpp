@@ -8,7 +8,6 @@
 #include <memory>
 #include <optional>
 
-#include "core/image/bitmap_conversion.h"
 #include "core/image/region_from_image.h"
 #include "core/image/runtime_image.h"
 #include "panels/panels_seam.h"
@@ -55,26 +54,6 @@ uint32_t Checksum(const DibFacts& facts) {
 uint32_t Checksum(const image::RuntimeImage& image) {
   return Checksum(image.Bits(), static_cast<size_t>(image.Stride()) * image.Height());
 }
-
-// The caller's bitmap seen as a runtime image for the length of a scope; the
-// bitmap stays the caller's.
-class BorrowedImage {
- public:
-  explicit BorrowedImage(HBITMAP bitmap) : number_(ImageFromBitmap(bitmap)) {
-    if (number_) image_ = image::FindRuntimeImage(number_);
-  }
-  ~BorrowedImage() {
-    if (!number_) return;
-    if (auto owned = image::TakeRuntimeImage(number_)) owned->Detach();
-  }
-  BorrowedImage(const BorrowedImage&) = delete;
-  BorrowedImage& operator=(const BorrowedImage&) = delete;
-  image::RuntimeImage* get() const { return image_; }
-
- private:
-  int32_t number_;
-  image::RuntimeImage* image_ = nullptr;
-};
 
 SliceRect ToSlice(const RECT& r) { return SliceRect{r.left, r.top, r.right, r.bottom}; }
 
@@ -129,6 +108,16 @@ bool RemakeMask(BorderImageSet& set, const std::wstring& key, const image::Runti
   return true;
 }
 
+// Makes `key` the latest of the recent keys and drops every other entry.
+template <class Entry>
+void KeepRecent(StringMap<Entry>& map, RecentKeys& recent, const std::wstring& key) {
+  if (!key.empty() && key != recent[0]) {
+    recent[1] = std::move(recent[0]);
+    recent[0] = key;
+  }
+  map.RemoveIf([&](const std::wstring& k) { return k != recent[0] && k != recent[1]; });
+}
+
 }  // namespace
 
 ControlList<BorderImageSet>& BorderImageSets() {
@@ -170,9 +159,9 @@ int PrepareBorderImageSlices(BorderImageSet* handle, HBITMAP image, intptr_t mas
     const uint32_t checksum = Checksum(imageFacts);
     const BorderSliceEntry* entry = set->sliceMap.Find(imageKey);
     if (!entry || (given && *given != entry->slice) || checksum != entry->checksum) {
-      BorrowedImage source(image);
-      if (!source.get()) return 0;
-      auto fresh = CutSlices(*source.get(), checksum, given);
+      auto source = image::RuntimeImage::View(image);
+      if (!source) return 0;
+      auto fresh = CutSlices(*source, checksum, given);
       if (!fresh) return 0;
       set->sliceMap.Set(imageKey, std::move(*fresh));  // the old image lists go with the old entry
       slicesRemade = true;
@@ -184,13 +173,15 @@ int PrepareBorderImageSlices(BorderImageSet* handle, HBITMAP image, intptr_t mas
     const uint32_t checksum = Checksum(maskFacts);
     const BorderMaskEntry* entry = set->maskMap.Find(maskKey);
     if (!entry || (given && *given != entry->slice) || checksum != entry->checksum) {
-      BorrowedImage source(maskHandle);
-      if (!source.get() || !RemakeMask(*set, maskKey, *source.get(), checksum, given)) return 0;
+      auto source = image::RuntimeImage::View(maskHandle);
+      if (!source || !RemakeMask(*set, maskKey, *source, checksum, given)) return 0;
     }
-  } else if (mask != kNoBorderMask && slicesRemade) {
-    BorrowedImage source(image);
-    if (!source.get()) return 0;
-    auto built = CreateBorderMaskImage(*source.get());
+  } else if (image && mask != kNoBorderMask && (slicesRemade || !set->maskMap.Contains(imageKey))) {
+    // Built with the slices, and again when the image's mask was dropped as no
+    // longer recent (or was never asked for) while its slices were kept.
+    auto source = image::RuntimeImage::View(image);
+    if (!source) return 0;
+    auto built = CreateBorderMaskImage(*source);
     if (built && !RemakeMask(*set, imageKey, *built, Checksum(*built), given)) return 0;
   }
 
@@ -205,6 +196,8 @@ int PrepareBorderImageSlices(BorderImageSet* handle, HBITMAP image, intptr_t mas
   } else {
     set->currentMaskKey = HandleKey(maskHandle);
   }
+  KeepRecent(set->sliceMap, set->recentImageKeys, imageKey);
+  KeepRecent(set->maskMap, set->recentMaskKeys, set->currentMaskKey);
   return 1;
 }
 

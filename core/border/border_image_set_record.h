@@ -30,18 +30,25 @@ struct BorderMaskEntry {
   uint32_t checksum = 0;
   SliceRect slice;
   UniqueRegion cachedRegion;  // the last region built, for cachedWidth x cachedHeight
-  int32_t cachedWidth = 0, cachedHeight = 0;
+  int64_t cachedWidth = 0, cachedHeight = 0;
   // Regions of the pieces' non-zero pixels, in BorderPiece order.
   std::array<UniqueRegion, kBorderPieceCount> pieces;
   std::array<PieceSize, kBorderPieceCount> sizes{};
 };
 
+// The keys whose entries a set keeps: the latest and the one before it, so a
+// control flipping between two looks (normal and hot) never re-cuts, while a set
+// given a new bitmap on every change holds two sets of pieces, not one per handle
+// it has ever seen.
+using RecentKeys = std::array<std::wstring, 2>;
+
 struct BorderImageSet {
   std::wstring currentImageKey;  // the border image whose slices are drawn, or empty
   std::wstring currentMaskKey;   // the image whose mask regions are used, or empty
-  // A set sees few images in its life: small tables.
-  StringMap<BorderSliceEntry> sliceMap{8};
-  StringMap<BorderMaskEntry> maskMap{8};
+  StringMap<BorderSliceEntry> sliceMap{4};
+  StringMap<BorderMaskEntry> maskMap{4};
+  RecentKeys recentImageKeys;  // of sliceMap (also kept while the set only clips)
+  RecentKeys recentMaskKeys;   // of maskMap
 };
 
 }  // namespace kelvra

@@ -21,8 +21,9 @@ HICON BitmapToIcon(HBITMAP bitmap) {
 int32_t ImageFromBitmap(HBITMAP bitmap, int) {
   auto image = image::RuntimeImage::Adopt(bitmap);
   if (!image) return 0;
-  const int32_t number = image::AddRuntimeImage(std::move(image));
+  const int32_t number = image::AddRuntimeImage(image);
   // A full table hands the bitmap back rather than deleting the caller's object.
+  if (!number) image->Detach();
   return number;
 }
 

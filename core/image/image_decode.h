@@ -27,6 +27,9 @@ struct PixelBuffer {
 // image larger than this is allocated, whatever the format.
 inline constexpr int kMaxImageSide = 16384;
 inline constexpr int64_t kMaxImagePixels = int64_t{16} * 1024 * 1024;
+// Image files larger than this are refused before anything is read or allocated:
+// the largest image stored uncompressed (32-bit BMP), plus room for its headers.
+inline constexpr int64_t kMaxImageFileBytes = kMaxImagePixels * 4 + (int64_t{1} << 20);
 // True when width x height is positive and within the bounds above.
 bool SizeAllowed(int64_t width, int64_t height);
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/image/image_decoder_registry.h"
+#include "core/platform/win_handles.h"
 
 namespace kelvra::image {
 
@@ -88,8 +89,14 @@ std::unique_ptr<RuntimeImage> RuntimeImage::FromPixels(const PixelBuffer& pixels
   return image;
 }
 
+std::unique_ptr<RuntimeImage> RuntimeImage::View(HBITMAP dibSection) {
+  auto image = Adopt(dibSection);
+  if (image) image->owned_ = false;
+  return image;
+}
+
 RuntimeImage::~RuntimeImage() {
-  if (bitmap_) DeleteObject(bitmap_);
+  if (bitmap_ && owned_) DeleteObject(bitmap_);
 }
 
 uint8_t* RuntimeImage::Row(int y) const {
@@ -145,19 +152,17 @@ std::unique_ptr<RuntimeImage> DecodeMemory(const void* data, size_t size) {
 
 std::unique_ptr<RuntimeImage> DecodeFile(const std::wstring& path) {
   try {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return nullptr;
+    UniqueFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return nullptr;
     LARGE_INTEGER size{};
-    std::vector<uint8_t> bytes;
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart > 0 && size.QuadPart < (int64_t{256} << 20);
-    if (ok) {
-      bytes.resize(static_cast<size_t>(size.QuadPart));
-      DWORD read = 0;
-      ok = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) && read == bytes.size();
-    }
-    CloseHandle(file);
-    if (!ok) return nullptr;
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart <= 0 || size.QuadPart > kMaxImageFileBytes) return nullptr;
+    // A failed allocation throws past the owner, which closes the file.
+    std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
+      return nullptr;
+    file.reset();
     return DecodeMemory(bytes.data(), bytes.size());
   } catch (...) {
     return nullptr;

@@ -26,6 +26,10 @@ class RuntimeImage {
   // Takes ownership of a caller's DIB section (any depth). nullptr, leaving the
   // bitmap with the caller, when it is not a DIB section.
   static std::unique_ptr<RuntimeImage> Adopt(HBITMAP dibSection);
+  // Reads and writes a caller's DIB section in place without owning it: the bitmap
+  // is never deleted by the view, and must outlive it. nullptr when it is not a
+  // DIB section.
+  static std::unique_ptr<RuntimeImage> View(HBITMAP dibSection);
   // A 32-bit image holding the pixels.
   static std::unique_ptr<RuntimeImage> FromPixels(const PixelBuffer& pixels);
 
@@ -57,9 +61,12 @@ class RuntimeImage {
   uint8_t* bits_ = nullptr;
   int width_ = 0, height_ = 0, bitsPerPixel_ = 0, stride_ = 0;
   bool topDown_ = false;
+  bool owned_ = true;
 };
 
 // ---- Decoding (0 / nullptr for missing, truncated, corrupt or oversized data)
+// A file larger than kMaxImageFileBytes (image_decode.h, about 65 MB) is refused
+// before it is read.
 std::unique_ptr<RuntimeImage> DecodeFile(const std::wstring& path);
 std::unique_ptr<RuntimeImage> DecodeMemory(const void* data, size_t size);
 
@@ -92,8 +99,15 @@ void DrawAlphaChannel(const RuntimeImage& source, RuntimeImage& target, int x, i
 
 // ---- The numbered table. Numbers are 1..0xFFFF: a GDI handle always has a
 // non-zero high word, so a number never reads as an HBITMAP.
-// Enters the image; returns its number, 0 when image is null or the table is full.
-int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage> image);
+// Enters the image and takes it: returns its number. 0 when image is null or the
+// table is full, and then the image stays with the caller, untouched.
+int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage>& image);
+// The number of images in the table.
+size_t RuntimeImageCount();
+// How many images the table holds: one per number. Tests of the full table lower
+// it with SetRuntimeImageTableCapacity and put it back.
+inline constexpr size_t kRuntimeImageTableCapacity = 0xFFFF;
+void SetRuntimeImageTableCapacity(size_t capacity);
 RuntimeImage* FindRuntimeImage(intptr_t number);
 bool IsRuntimeImageNumber(intptr_t value);
 // The bitmap of a runtime image number, or the value itself taken as an HBITMAP.

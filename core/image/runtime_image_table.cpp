@@ -1,4 +1,5 @@
 // The numbered table of runtime images.
+#include <algorithm>
 #include <map>
 
 #include "core/image/runtime_image.h"
@@ -11,6 +12,7 @@ constexpr intptr_t kLastNumber = 0xFFFF;
 struct Table {
   std::map<intptr_t, std::unique_ptr<RuntimeImage>> images;
   intptr_t next = 1;
+  size_t capacity = kRuntimeImageTableCapacity;
 };
 Table& TheTable() {
   static Table table;
@@ -19,9 +21,10 @@ Table& TheTable() {
 
 }  // namespace
 
-int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage> image) {
+int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage>& image) {
   if (!image) return 0;
   Table& table = TheTable();
+  if (table.images.size() >= table.capacity) return 0;
   // Numbers are reused only after wrapping around, so a stale number rarely
   // names a newer image.
   for (intptr_t tries = 0; tries < kLastNumber; ++tries) {
@@ -33,6 +36,12 @@ int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage> image) {
     }
   }
   return 0;
+}
+
+size_t RuntimeImageCount() { return TheTable().images.size(); }
+
+void SetRuntimeImageTableCapacity(size_t capacity) {
+  TheTable().capacity = std::min(capacity, kRuntimeImageTableCapacity);
 }
 
 RuntimeImage* FindRuntimeImage(intptr_t number) {

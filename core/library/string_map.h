@@ -34,6 +34,11 @@ class StringMap {
   bool Contains(const std::wstring& key) const { return map_.count(key) != 0; }
   bool Remove(const std::wstring& key) { return map_.erase(key) != 0; }
   void Clear() { map_.clear(); }
+  // Removes every entry whose key the predicate accepts.
+  template <class Predicate>
+  void RemoveIf(Predicate&& remove) {
+    std::erase_if(map_, [&](const auto& entry) { return remove(entry.first); });
+  }
   std::size_t Size() const { return map_.size(); }
 
   auto begin() { return map_.begin(); }

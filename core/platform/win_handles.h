@@ -49,6 +49,33 @@ using UniqueDc = UniqueHandle<HDC, DeleteDC>;             // CreateCompatibleDC 
 using UniqueModule = UniqueHandle<HMODULE, FreeLibrary>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, CloseHandle>;
 
+// CreateFileW reports failure as INVALID_HANDLE_VALUE, not 0: both are empty here,
+// so a failed open is never closed and a good one always is.
+class UniqueFile {
+ public:
+  UniqueFile() = default;
+  explicit UniqueFile(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+  ~UniqueFile() { reset(); }
+  UniqueFile(const UniqueFile&) = delete;
+  UniqueFile& operator=(const UniqueFile&) = delete;
+  UniqueFile(UniqueFile&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueFile& operator=(UniqueFile&& other) noexcept {
+    if (this != &other) {
+      reset();
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
+  HANDLE get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void reset() {
+    if (handle_) CloseHandle(std::exchange(handle_, nullptr));
+  }
+
+ private:
+  HANDLE handle_ = nullptr;
+};
+
 // Selects an object into a DC and selects the old one back on scope exit.
 class SelectGuard {
  public:

@@ -106,14 +106,23 @@ image::RuntimeImage* FindBackBuffer(HDC dc) {
 
 void RepairTextAlpha(HDC dc, std::wstring_view text, const RECT& rect, HFONT font, uint32_t flags,
                      image::RuntimeImage& backBuffer) {
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  if (width <= 0 || height <= 0 || backBuffer.BitsPerPixel() != 32) return;
-
+  // A caller's rectangle may span the whole 32-bit range: measured in 64 bits, and
+  // only a rectangle the scratch image can hold, meeting the back buffer, is repaired.
+  const int64_t width64 = int64_t{rect.right} - rect.left, height64 = int64_t{rect.bottom} - rect.top;
+  if (width64 <= 0 || height64 <= 0 || !image::SizeAllowed(width64 + 2, height64) ||
+      backBuffer.BitsPerPixel() != 32)
+    return;
   // Two extra columns on the left catch the overhang of italic and kerned glyphs.
   POINT origin{};
   GetWindowOrgEx(dc, &origin);
-  const RECT box{rect.left - origin.x - 2, rect.top - origin.y, rect.right - origin.x, rect.bottom - origin.y};
+  const int64_t boxLeft = int64_t{rect.left} - origin.x - 2, boxTop = int64_t{rect.top} - origin.y;
+  if (boxLeft >= backBuffer.Width() || boxTop >= backBuffer.Height() || boxLeft + width64 + 2 <= 0 ||
+      boxTop + height64 <= 0)
+    return;
+  // Within the back buffer's reach now, so every edge fits in 32 bits.
+  const int width = static_cast<int>(width64), height = static_cast<int>(height64);
+  const RECT box{static_cast<LONG>(boxLeft), static_cast<LONG>(boxTop), static_cast<LONG>(boxLeft + width64 + 2),
+                 static_cast<LONG>(boxTop + height64)};
   const int boxWidth = width + 2;
 
   ScratchCanvas& scratch = TextScratch();
@@ -148,7 +157,9 @@ void RepairTextAlpha(HDC dc, std::wstring_view text, const RECT& rect, HFONT fon
 void BackupImageAlpha(const RECT& rect, image::RuntimeImage& backBuffer) {
   auto& stamp = AlphaStamp();
   if (!stamp) {
-    stamp = image::RuntimeImage::Create(rect.right - rect.left, rect.bottom - rect.top, 32);
+    const int64_t width = int64_t{rect.right} - rect.left, height = int64_t{rect.bottom} - rect.top;
+    if (!image::SizeAllowed(width, height)) return;
+    stamp = image::RuntimeImage::Create(static_cast<int>(width), static_cast<int>(height), 32);
     if (stamp) FillImage(*stamp, stamp->Width(), stamp->Height(), kOpaqueBlack);
     return;
   }

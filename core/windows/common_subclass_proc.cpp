@@ -6,6 +6,7 @@
 #include "commandbars/commandbars_seam.h"
 #include "core/library/reentrant_lock.h"
 #include "core/platform/win_handles.h"
+#include "core/windows/window_geometry.h"
 #include "core/windows/window_map.h"
 #include "panels/panels_seam.h"
 
@@ -48,17 +49,6 @@ POINT CurrentOrigin(HWND window) {
   POINT origin{rect.left, rect.top};
   if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) MapWindowPoints(HWND_DESKTOP, GetAncestor(window, GA_PARENT), &origin, 1);
   return origin;
-}
-
-// One axis of the limits: a window sized from its leading edge keeps its trailing edge.
-void LimitAxis(int& size, int& position, int current, int minimum, int maximum, bool moves) {
-  if (minimum > 0 && size < minimum) {
-    if (moves && position > current) position -= minimum - size;
-    size = minimum;
-  } else if (maximum > 0 && size > maximum) {
-    if (moves && position < current) position += size - maximum;
-    size = maximum;
-  }
 }
 
 void ApplySizeLimits(const WindowMapEntry& entry, HWND window, WINDOWPOS& pos) {

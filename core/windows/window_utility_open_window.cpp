@@ -1,5 +1,8 @@
 // OpenWindowEx: the library's own plain top-level and child windows.
+#include <algorithm>
+
 #include "core/library/library_globals.h"
+#include "core/windows/window_geometry.h"
 #include "core/windows/window_utility.h"
 #include "kelvra.h"
 
@@ -50,19 +53,21 @@ HWND OpenWindow(const wchar_t* title, int x, int y, int width, int height, uint3
   if (!RegisterWindowClass()) return nullptr;
 
   const DWORD style = StyleOf(flags);
-  // The size asked for is the client area's; the frame comes on top.
-  RECT frame{0, 0, width, height};
+  // The size asked for is the client area's; the frame comes on top. Sizes are
+  // bounded first so that the frame cannot carry them past the 32-bit range (the
+  // system clamps a window's size far below this anyway).
+  RECT frame{0, 0, std::min(width, kMaxClientExtent), std::min(height, kMaxClientExtent)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;
+  const int64_t outerWidth = int64_t{frame.right} - frame.left, outerHeight = int64_t{frame.bottom} - frame.top;
   if (flags & KELVRA_WINDOW_SCREEN_CENTRED) {
     RECT area{};
     if (child) GetClientRect(parent, &area);
     else SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    x = area.left + (area.right - area.left - outerWidth) / 2;
-    y = area.top + (area.bottom - area.top - outerHeight) / 2;
+    x = CentredStart(area.left, int64_t{area.right} - area.left, outerWidth);
+    y = CentredStart(area.top, int64_t{area.bottom} - area.top, outerHeight);
   }
-  return CreateWindowExW(0, kWindowClass, title ? title : L"", style, x, y, outerWidth, outerHeight, parent, nullptr,
-                         ClassInstance(), nullptr);
+  return CreateWindowExW(0, kWindowClass, title ? title : L"", style, x, y, ClampToInt32(outerWidth),
+                         ClampToInt32(outerHeight), parent, nullptr, ClassInstance(), nullptr);
 }
 
 }  // namespace kelvra

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/border/border_image_set.h"
 #include "core/image/region_from_image.h"
@@ -236,6 +237,97 @@ TEST_F(BorderImageSetTest, MaskOnlyDrawsNothingAndStillClips) {
   // No image: nothing to draw.
   ASSERT_EQ(Prepare(nullptr, kelvra::kNoBorderMask, nullptr), 1);
   EXPECT_EQ(DrawInto(100, 50), 0);
+}
+
+// The caller's bitmap is read in place: a full runtime image table neither stops
+// the set nor costs the caller its bitmap.
+TEST_F(BorderImageSetTest, CallersBitmapIsViewedNotEnteredInTheImageTable) {
+  const size_t before = kelvra::image::RuntimeImageCount();
+  kelvra::image::SetRuntimeImageTableCapacity(before);
+  const int prepared = Prepare(image_->Bitmap(), kelvra::kMaskFromBorderImage, &kSlice);
+  kelvra::image::SetRuntimeImageTableCapacity(kelvra::image::kRuntimeImageTableCapacity);
+  ASSERT_EQ(prepared, 1);
+  EXPECT_EQ(kelvra::image::RuntimeImageCount(), before);
+  EXPECT_EQ(GetObjectType(image_->Bitmap()), static_cast<DWORD>(OBJ_BITMAP));
+  EXPECT_EQ(image_->Pixel(0, 0), kTL) << "the caller's pixels are untouched";
+  ASSERT_EQ(DrawInto(100, 50), 1);
+  EXPECT_EQ(FrameMismatch(100, 50), "");
+}
+
+// A set keeps the pieces of its latest two images, however many it is given; the
+// one before the latest is re-used as it was.
+TEST_F(BorderImageSetTest, KeepsThePiecesOfItsLatestTwoImagesOnly) {
+  std::vector<std::unique_ptr<RuntimeImage>> images;
+  for (int i = 0; i < 10; ++i) {
+    images.push_back(Image(40, 30, 0));
+    PaintFixture(*images.back());
+    images.back()->SetPixel(20, 15, 0xFF000000 + i);  // a centre pixel: distinct checksums
+    ASSERT_EQ(Prepare(images.back()->Bitmap(), kelvra::kMaskFromBorderImage, &kSlice), 1);
+    EXPECT_LE(set_->sliceMap.Size(), 2u) << i;
+    EXPECT_LE(set_->maskMap.Size(), 2u) << i;
+  }
+  const auto key = [&](int i) { return kelvra::HandleKey(images[i]->Bitmap()); };
+  EXPECT_NE(set_->sliceMap.Find(key(9)), nullptr);
+  ASSERT_NE(set_->sliceMap.Find(key(8)), nullptr);
+  EXPECT_EQ(set_->sliceMap.Find(key(7)), nullptr);
+  HIMAGELIST kept = set_->sliceMap.Find(key(8))->pieces[kelvra::kTopEdge].get();
+  ASSERT_EQ(Prepare(images[8]->Bitmap(), kelvra::kMaskFromBorderImage, &kSlice), 1);
+  EXPECT_EQ(set_->sliceMap.Find(key(8))->pieces[kelvra::kTopEdge].get(), kept) << "flipping back re-cuts nothing";
+  const RECT rect{0, 0, 100, 50};
+  EXPECT_NE(kelvra::GetBorderMaskRegion(set_, &rect), nullptr);
+  // An image that went out of the set comes back cut afresh.
+  ASSERT_EQ(Prepare(images[0]->Bitmap(), kelvra::kMaskFromBorderImage, &kSlice), 1);
+  ASSERT_EQ(DrawInto(100, 50), 1);
+  EXPECT_EQ(FrameMismatch(100, 50), "");
+  EXPECT_NE(kelvra::GetBorderMaskRegion(set_, &rect), nullptr);
+}
+
+// A rectangle two billion pixels wide: what lies in the clip box is drawn, right,
+// and at once.
+TEST_F(BorderImageSetTest, HugeRectangleDrawsWhatIsVisibleInBoundedTime) {
+  ASSERT_EQ(Prepare(image_->Bitmap(), kelvra::kNoBorderMask, &kSlice), 1);
+  target_.Fill(kBackground);
+  // Tiles start 10 past the left edge, every 20: at 10 mod 20 on the target.
+  const RECT huge{-2000000000, 0, 2000000000, 50};
+  const DWORD start = GetTickCount();
+  ASSERT_EQ(kelvra::DrawBorderImageSet(target_.dc(), set_, &huge), 1);
+  GdiFlush();
+  EXPECT_LT(GetTickCount() - start, 2000u);
+  for (int x = 0; x < target_.width(); ++x) {
+    EXPECT_EQ(target_.Pixel(x, 0), x % 20 == 10 ? kTopMark : kTop) << x;
+    EXPECT_EQ(target_.Pixel(x, 25), kBackground) << x << ": the side edges lie far outside";
+    EXPECT_EQ(target_.Pixel(x, 45), kBottom) << x;
+  }
+  // The same reaching down past the 32-bit range's end: the left side shows.
+  target_.Fill(kBackground);
+  const RECT tall{0, -2147483647, 100, 2147483647};
+  ASSERT_EQ(kelvra::DrawBorderImageSet(target_.dc(), set_, &tall), 1);
+  GdiFlush();
+  for (int y = 0; y < target_.height(); ++y) {
+    const int fromTop = static_cast<int>((int64_t{y} + 2147483647 - 10) % 10);
+    EXPECT_EQ(target_.Pixel(0, y), fromTop == 0 ? kLeftMark : kLeft) << y;
+    EXPECT_EQ(target_.Pixel(95, y), kRight) << y;
+  }
+  EXPECT_LT(GetTickCount() - start, 4000u);
+}
+
+TEST_F(BorderImageSetTest, HugeMaskRegionIsBuiltOverAWindowsWorthOfPixels) {
+  auto mask = Image(40, 30, 0);
+  mask->SetPixel(0, 0, 0xFFFFFFFF);  // the top-left pixel is cut away
+  ASSERT_EQ(Prepare(image_->Bitmap(), reinterpret_cast<intptr_t>(mask->Bitmap()), &kSlice), 1);
+  const RECT huge{-2000000000, -2000000000, 2000000000, 2000000000};
+  const DWORD start = GetTickCount();
+  HRGN region = kelvra::GetBorderMaskRegion(set_, &huge);
+  EXPECT_LT(GetTickCount() - start, 2000u);
+  ASSERT_NE(region, nullptr);
+  RECT box{};
+  GetRgnBox(region, &box);
+  EXPECT_EQ(box.left, 0);
+  EXPECT_EQ(box.right, 0x8000);
+  EXPECT_EQ(box.bottom, 0x8000);
+  EXPECT_FALSE(PtInRegion(region, 0, 0));
+  EXPECT_TRUE(PtInRegion(region, 1, 0));
+  EXPECT_EQ(kelvra::GetBorderMaskRegion(set_, &huge), region) << "cached for its size";
 }
 
 TEST(BorderImageSetLifetime, ReleaseRemovesTheSetAndItsCount) {

@@ -87,14 +87,16 @@ TEST(RuntimeImage, AdoptedTopDownSectionReadsUpright) {
 TEST(RuntimeImage, TableNumbersAreNotHandles) {
   auto image = RuntimeImage::Create(4, 4);
   HBITMAP bitmap = image->Bitmap();
-  const int32_t number = kelvra::image::AddRuntimeImage(std::move(image));
+  const int32_t number = kelvra::image::AddRuntimeImage(image);
   ASSERT_GT(number, 0);
+  EXPECT_FALSE(image) << "the table took it";
   EXPECT_LE(number, 0xFFFF);
   EXPECT_TRUE(kelvra::image::IsRuntimeImageNumber(number));
   EXPECT_FALSE(kelvra::image::IsRuntimeImageNumber(reinterpret_cast<intptr_t>(bitmap)));
   EXPECT_EQ(kelvra::image::BitmapOfImage(number), bitmap);
   EXPECT_EQ(kelvra::image::BitmapOfImage(reinterpret_cast<intptr_t>(bitmap)), bitmap);
-  EXPECT_EQ(kelvra::image::AddRuntimeImage(nullptr), 0);
+  std::unique_ptr<RuntimeImage> none;
+  EXPECT_EQ(kelvra::image::AddRuntimeImage(none), 0);
   EXPECT_TRUE(kelvra::image::FreeRuntimeImage(number));
   EXPECT_EQ(GetObjectType(bitmap), 0u) << "freeing the number deletes its bitmap";
   EXPECT_FALSE(kelvra::image::FreeRuntimeImage(number));
@@ -111,6 +113,52 @@ TEST(RuntimeImage, TableNumbersAreNotHandles) {
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(kelvra::ImageFromBitmap(device, 0), 0);
   DeleteObject(device);
+}
+
+TEST(RuntimeImage, FullTableHandsTheImageAndTheCallersBitmapBack) {
+  kelvra::image::SetRuntimeImageTableCapacity(kelvra::image::RuntimeImageCount());
+  auto image = RuntimeImage::Create(4, 4);
+  HBITMAP bitmap = image->Bitmap();
+  EXPECT_EQ(kelvra::image::AddRuntimeImage(image), 0);
+  ASSERT_TRUE(image) << "a refused image stays with the caller";
+  EXPECT_EQ(image->Bitmap(), bitmap);
+
+  // ImageFromBitmap must not delete the caller's section when it cannot enter it.
+  kelvra::test::Dib32 callers(3, 3, 0xFF00FF00);
+  EXPECT_EQ(kelvra::ImageFromBitmap(callers.bitmap(), 0), 0);
+  EXPECT_EQ(GetObjectType(callers.bitmap()), static_cast<DWORD>(OBJ_BITMAP));
+  EXPECT_EQ(callers.Pixel(1, 1), 0xFF00FF00u);
+  kelvra::image::SetRuntimeImageTableCapacity(kelvra::image::kRuntimeImageTableCapacity);
+  const int32_t number = kelvra::image::AddRuntimeImage(image);
+  EXPECT_GT(number, 0) << "room again once the limit is lifted";
+  EXPECT_TRUE(kelvra::image::FreeRuntimeImage(number));
+}
+
+// A file past the bound is refused unread; the same image within it decodes.
+TEST(RuntimeImage, FilesPastTheSizeBoundAreRefused) {
+  const kelvra::test::Bytes bmp = kelvra::test::MakeBmp(2, 2, 24, std::vector<uint32_t>(4, 0x00FF8000));
+  const auto writePadded = [&](const std::wstring& path, int64_t size) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bmp.data(), static_cast<DWORD>(bmp.size()), &written, nullptr) != 0;
+    LARGE_INTEGER end;
+    end.QuadPart = size;  // the rest reads as zeros after the pixels
+    ok = ok && SetFilePointerEx(file, end, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    return ok;
+  };
+  const std::wstring within = kelvra::test::TempPath(L"bound_within.bmp");
+  const std::wstring past = kelvra::test::TempPath(L"bound_past.bmp");
+  ASSERT_TRUE(writePadded(within, kelvra::image::kMaxImageFileBytes));
+  ASSERT_TRUE(writePadded(past, kelvra::image::kMaxImageFileBytes + 1));
+  auto read = kelvra::image::DecodeFile(within);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->Pixel(1, 1), 0xFFFF8000u);
+  read.reset();
+  EXPECT_FALSE(kelvra::image::DecodeFile(past));
+  DeleteFileW(within.c_str());
+  DeleteFileW(past.c_str());
 }
 
 TEST(RuntimeImage, DecodesFromMemoryAndFile) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 
 #include "core/text/formatted_text.h"
 #include "core/image/runtime_image.h"
@@ -117,6 +118,18 @@ TEST_F(BackBuffer, TextTakesTheAlphaOfItsBackground) {
   EXPECT_EQ(maxInkAlpha, 255u);
   EXPECT_GE(minInkAlpha, 0x80u);
   EXPECT_EQ(Pixel(100, 20), 0x80FFFFFFu);  // outside the box nothing changes
+}
+
+// Rectangles at the ends of the 32-bit range, or beside the back buffer, are
+// measured in 64 bits and repair nothing they do not meet.
+TEST_F(BackBuffer, RectanglesOutsideTheBufferOrTheRangeChangeNothing) {
+  Fill(0x80FFFFFF);
+  const RECT rects[] = {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {INT_MIN, 0, INT_MIN + 10, 10},
+                        {INT_MAX - 10, 0, INT_MAX, 10},     {200, 0, 300, 10},
+                        {0, -1000, 100, -990},              {0, 0, INT_MAX, 10}};
+  for (const RECT& rect : rects) kelvra::RepairTextAlpha(dc_, L"WW", rect, font_, 0, *image_);
+  for (int y = 0; y < image_->Height(); ++y)
+    for (int x = 0; x < image_->Width(); ++x) ASSERT_EQ(Pixel(x, y), 0x80FFFFFFu) << x << "," << y;
 }
 
 TEST_F(BackBuffer, TextOnNothingStaysPartlyTransparent) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <vector>
 
 #include "core/windows/common_subclass_proc.h"
@@ -13,6 +14,7 @@
 #include "core/library/reentrant_lock.h"
 #include "core/windows/skin_change_delivery.h"
 #include "core/windows/window_map.h"
+#include "core/windows/window_utility.h"
 #include "kelvra.h"
 #include "tests/support/win_test_helpers.h"
 
@@ -301,6 +303,7 @@ class ListViewWithImages {
     SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   }
   HWND get() const { return list_; }
+  HIMAGELIST images() const { return images_; }
   int ImageCount() const { return ImageList_GetImageCount(images_); }
   int SubItemImage(int subItem) const {
     LVITEMW item{};
@@ -338,6 +341,60 @@ TEST(ListIcons, EachListGetsItsOwnImageOnce) {
   TestWindow bare(WC_LISTVIEWW, WS_CHILD | LVS_REPORT, 0, 0, 100, 100, top);
   EXPECT_EQ(changeListiconSubIcon(bare, 0, 1, icon), 0);
   EXPECT_FALSE(SendMessageW(bare, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0) & LVS_EX_SUBITEMIMAGES);
+}
+
+// An image list made where a freed one lived must not inherit its indices: the
+// cache is keyed by list view window, and a window's records go with it.
+TEST(ListIcons, NewListAtAFreedListsAddressGetsNoStaleIndex) {
+  TestWindow top(PlainWindowClass(), WS_POPUP, 0, 0, 400, 300);
+  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+  HIMAGELIST freed = nullptr;
+  {
+    ListViewWithImages first(top, 2);
+    changeListiconSubIcon(first.get(), 0, 1, icon);
+    ASSERT_EQ(first.SubItemImage(1), 2);
+    freed = first.images();
+  }  // the list view frees its image list with itself
+  // The heap tends to hand the freed block out again; keep trying a few lists.
+  std::vector<std::unique_ptr<ListViewWithImages>> lists;
+  do {
+    lists.push_back(std::make_unique<ListViewWithImages>(top, 3));
+  } while (lists.back()->images() != freed && lists.size() < 8);
+  ListViewWithImages& reused = *lists.back();
+  changeListiconSubIcon(reused.get(), 0, 1, icon);
+  EXPECT_EQ(reused.SubItemImage(1), 3) << (reused.images() == freed ? "at the freed list's address" : "");
+  EXPECT_EQ(reused.ImageCount(), 4);
+}
+
+TEST(ListIcons, RecordsGoWithTheirListViews) {
+  TestWindow top(PlainWindowClass(), WS_POPUP, 0, 0, 400, 300);
+  const HICON icon = LoadIconW(nullptr, IDI_APPLICATION);
+  for (int i = 0; i < 50; ++i) {
+    ListViewWithImages list(top);
+    changeListiconSubIcon(list.get(), 0, 1, icon);
+  }
+  ListViewWithImages last(top);
+  changeListiconSubIcon(last.get(), 0, 1, icon);
+  EXPECT_EQ(kelvra::ListIconCacheWindowCount(), 1u);
+}
+
+// Sizes near the 32-bit limit: the frame is added and the window centred without
+// overflow, so the window the system makes is placed where the size asks for.
+TEST(OpenWindowEx, HugeCentredWindowIsPlacedWithoutOverflow) {
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  for (const int size : {INT_MAX, INT_MAX - 5, 1 << 30}) {
+    HWND window = OpenWindowEx(L"huge", 0, 0, size, size,
+                               KELVRA_WINDOW_HIDDEN | KELVRA_WINDOW_TITLE_BAR | KELVRA_WINDOW_SCREEN_CENTRED, 0, nullptr);
+    ASSERT_TRUE(window) << size;
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    std::printf("size %d: window %ld,%ld-%ld,%ld\n", size, rect.left, rect.top, rect.right, rect.bottom);
+    EXPECT_GT(rect.right - rect.left, area.right - area.left) << size;
+    EXPECT_LE(rect.left, area.left) << size << ": a window wider than the area starts left of it";
+    EXPECT_LE(rect.top, area.top) << size;
+    DestroyWindow(window);
+  }
 }
 
 }  // namespace
