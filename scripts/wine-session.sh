@@ -12,7 +12,8 @@ kelvra_ensure_setup() {
   command -v Xvfb >/dev/null || ok=0
   [ -d /usr/src/googletest ] || ok=0
   [ -x /usr/lib/wine/wine-preloader ] || ok=0
-  # The host build of the pure code: the machine's own compiler and libraries.
+  # The host build of the pure code and the showcase's picture generator: the
+  # machine's own compiler and libraries.
   command -v g++ >/dev/null || ok=0
   for h in png.h jpeglib.h zlib.h expat.h; do [ -f "/usr/include/$h" ] || ok=0; done
   /usr/lib/wine/wineserver32 --version >/dev/null 2>&1 || ok=0

@@ -1,15 +1,7 @@
-// The showcase program. For now it loads Kelvra.dll through its import library,
-// starts and ends the library and prints its version.
+// The showcase program's entry point. It takes no command line and reads its
+// pictures from "icons\" under the current directory.
 #include <windows.h>
 
-#include <cstdio>
+#include "showcase_program.h"
 
-#include "kelvra.h"
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  StartKelvra();
-  std::printf("Kelvra %.2f\n", static_cast<double>(KelvraVersion()));
-  std::fflush(stdout);
-  Kelvra_End();
-  return 0;
-}
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return showcase::ExampleMain(); }

@@ -63,7 +63,9 @@ TestWindow::~TestWindow() {
   if (window_ && IsWindow(window_)) DestroyWindow(window_);
 }
 
-Dib32::Dib32(int width, int height, uint32_t fill) : width_(width), height_(height) {
+namespace {
+
+BITMAPINFO TopDown32(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = width;
@@ -71,6 +73,13 @@ Dib32::Dib32(int width, int height, uint32_t fill) : width_(width), height_(heig
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+}  // namespace
+
+Dib32::Dib32(int width, int height, uint32_t fill) : width_(width), height_(height) {
+  BITMAPINFO info = TopDown32(width, height);
   void* bits = nullptr;
   bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   bits_ = static_cast<uint32_t*>(bits);
@@ -126,6 +135,16 @@ size_t ProcessMemoryBytes() {
   counters.cb = sizeof(counters);
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
   return counters.WorkingSetSize;
+}
+
+std::vector<uint32_t> ReadBitmapPixels(HBITMAP bitmap, int width, int height) {
+  std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+  BITMAPINFO info = TopDown32(width, height);
+  HDC screen = GetDC(nullptr);
+  const int rows = GetDIBits(screen, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  if (rows != height) pixels.clear();
+  return pixels;
 }
 
 }  // namespace kelvra::test

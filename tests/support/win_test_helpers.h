@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace kelvra::test {
 
@@ -72,5 +73,9 @@ bool DllSwitchedOff(const wchar_t* dll);
 
 // Working-set size of the process, for handle-hygiene checks over many cycles.
 size_t ProcessMemoryBytes();
+
+// A bitmap's pixels as 0xAARRGGBB, top row first, read with GetDIBits at 32 bits;
+// empty when fewer than `height` rows could be read.
+std::vector<uint32_t> ReadBitmapPixels(HBITMAP bitmap, int width, int height);
 
 }  // namespace kelvra::test

@@ -1,0 +1,22 @@
+# Runs the showcase's picture generator twice and requires byte-identical output.
+#   cmake -DGENERATOR=path -DWORK=dir -P icon_generator_repeatable.cmake
+file(REMOVE_RECURSE ${WORK})
+foreach(run first second)
+  execute_process(COMMAND ${GENERATOR} ${WORK}/${run} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "the generator failed (${status}) on its ${run} run")
+  endif()
+endforeach()
+file(GLOB_RECURSE pictures RELATIVE ${WORK}/first ${WORK}/first/*)
+list(LENGTH pictures count)
+if(NOT count EQUAL 7)
+  message(FATAL_ERROR "expected 7 pictures, the generator wrote ${count}: ${pictures}")
+endif()
+foreach(picture ${pictures})
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/first/${picture} ${WORK}/second/${picture}
+    RESULT_VARIABLE differs)
+  if(differs)
+    message(FATAL_ERROR "${picture} differs between two runs of the generator")
+  endif()
+endforeach()
+file(REMOVE_RECURSE ${WORK})
