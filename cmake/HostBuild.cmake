@@ -48,7 +48,8 @@ endfunction()
 # Every host.cmake below these folders, at any depth.
 file(GLOB_RECURSE kelvra_host_lists CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/core/host.cmake ${CMAKE_SOURCE_DIR}/skin/host.cmake ${CMAKE_SOURCE_DIR}/panels/host.cmake
-  ${CMAKE_SOURCE_DIR}/commandbars/host.cmake ${CMAKE_SOURCE_DIR}/tests/host.cmake)
+  ${CMAKE_SOURCE_DIR}/commandbars/host.cmake ${CMAKE_SOURCE_DIR}/examples/host.cmake
+  ${CMAKE_SOURCE_DIR}/tests/host.cmake)
 list(REMOVE_DUPLICATES kelvra_host_lists)
 foreach(list ${kelvra_host_lists})
   include(${list})

@@ -1,6 +1,6 @@
 // Random(n) over the Mersenne Twister, whose output sequence the C++ standard
 // fixes (its distributions it does not, hence the plain modulo).
-#include "runtime/random_source.h"
+#include "random_source.h"
 
 namespace showcase {
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <set>
 
-#include "star_particles.h"
+#include "examples/panel_showcase/star_particles.h"
 
 namespace {
 
