@@ -80,6 +80,25 @@ void ForgetMenuPopupBackgrounds();
 // Nothing here: `fallback`.
 uint32_t CurrentMenuUIStyle(uint32_t fallback);
 
+// ---- Panel pages (panels/page_proc.cpp, panels/panel_proc.cpp)
+// None of these comes with a lock held.
+
+// WM_NOTIFY of a page: true when `window`, the notification's sender, is the
+// window of a ToolBarEx; its notifications then reach the page's callback only,
+// not the panel's parent.
+// Nothing here: false, no window is a ToolBarEx.
+bool IsToolBarExWindow(HWND window);
+
+// The panel's WM_SIZE, after its current page was fitted: every ToolBarEx whose
+// parent is `page` is repainted at once.
+// Nothing here: there are no toolbars.
+void RedrawToolBarExsOnPage(HWND page);
+
+// A page's WM_SIZE: every rebar whose parent is `page` is fitted to the page's
+// width at its bar height, its bands laid out, and repainted.
+// Nothing here: there are no rebars.
+void FitRebarsOnPage(HWND page);
+
 }  // namespace kelvra
 
 namespace kelvra::steps {

@@ -18,6 +18,10 @@ void RedrawHostWindows() {}
 void ForgetMenuPopupBackgrounds() {}
 uint32_t CurrentMenuUIStyle(uint32_t fallback) { return fallback; }
 
+bool IsToolBarExWindow(HWND) { return false; }
+void RedrawToolBarExsOnPage(HWND) {}
+void FitRebarsOnPage(HWND) {}
+
 // ---- Asked by command-bar code already here
 
 bool TrackedMenuDropsFromBar() { return false; }

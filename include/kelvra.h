@@ -245,6 +245,123 @@ KELVRA_API int KELVRA_CALL SetGlobalSkinColourTheme(LPCWSTR word);
 
 /* ==== PanelEx panels, pages, page settings and scrolling ================= */
 
+/* A panel is a child window holding a stack of pages, of which one, its current
+ * page, is shown. Arguments named `panel` take the panel's number or its window
+ * (cast to int); `page` and `position` take a page's index within its panel or its
+ * window, the index tried first. Numbers given as -1 are chosen by the library.
+ * Pages report their mouse, command, notification and paint messages to the
+ * panel's callback, a WNDPROC called with CallWindowProcW:
+ *  - WM_ERASEBKGND, then WM_PAINT, with the page window; wParam is the DC to draw
+ *    on (the page's visible area starts at its origin), lParam the panel window;
+ *  - WM_SIZE and WM_WINDOWPOSCHANGING with the panel window, after the pages were
+ *    fitted; a non-zero result is the panel's result (for WM_SIZE it also skips
+ *    the repaint of the current page);
+ *  - WM_COMMAND with the panel window; when it returns 0 the message goes on to
+ *    the panel's parent, whose result is returned;
+ *  - mouse moves, button presses and releases, double clicks and WM_MOUSELEAVE
+ *    with the page window, in page coordinates; each also goes to the panel's
+ *    parent unchanged. A mouse move (or WM_SETCURSOR) whose wParam and lParam
+ *    repeat the last one is not passed to the callback again;
+ *  - WM_NOTIFY with the page window (also sent on to the parent, unless a
+ *    ToolBarEx sent it), and every other message a page receives;
+ *  - the skin-changed message (40099) twice: with the panel window, then with the
+ *    page window.
+ * The callback may call any panel export, and may free its own panel. */
+
+/* Passed for any argument of SetPanelExPageBackground, leaves that setting alone
+ * (for the image argument: (HANDLE)PANELEX_UNCHANGED). */
+#define PANELEX_UNCHANGED ((int)0xF0000001)
+
+/* Creates a panel at (x, y) of width by height in parent's client area; callback
+ * may be NULL. The first page added becomes its current page; later pages wait
+ * for ShowPanelExPage. Pages are added to the panel created last (or named last
+ * by an insert). Returns the number chosen when number is -1, else the panel's
+ * window; 0 when the number is in use, the parent is no window or the window
+ * could not be made. */
+KELVRA_API int KELVRA_CALL CreatePanelEx(int number, HWND parent, int x, int y, int width, int height,
+                                         WNDPROC callback);
+/* Adds a page to the panel created (or inserted into) last, covering the panel's
+ * client area. background: -1 none (the parent shows through), a themed
+ * background 0 (tab pane), 1 to 7 (explorer-bar and rebar backgrounds), 8 to 11
+ * (push button normal, hot, pressed, disabled), or a gradient handle. Returns the
+ * page window; 0 when there is no such panel or the page could not be made. */
+KELVRA_API HWND KELVRA_CALL AddPanelExPage(int background);
+/* AddPanelExPage with a background image (an icon or bitmap, which stays the
+ * caller's) placed at (x, y) at width by height (0: the image's own width or
+ * height). flags: placement, as for SetPanelExPageBackground. */
+KELVRA_API HWND KELVRA_CALL AddPanelExImagePage(int background, HANDLE image, int x, int y, int width,
+                                                int height, int flags);
+/* Adds a page to panel before the page `position` (-1: after the last one) and
+ * numbers the panel's pages 0, 1, 2, ... again; the panel becomes the one pages
+ * are added to. The next page added gets the index after (number of pages + 1).
+ * Returns the page window; 0 when the panel or position is unknown or the page
+ * could not be made. */
+KELVRA_API HWND KELVRA_CALL InsertPanelExPage(int panel, int position, int background);
+KELVRA_API HWND KELVRA_CALL InsertPanelExImagePage(int panel, int position, int background, HANDLE image, int x,
+                                                   int y, int width, int height, int flags);
+/* Makes a page its panel's current page: the old one is hidden, this one shown
+ * and repainted. Returns -1 (not 1) on success; 0 when the panel or page is
+ * unknown. */
+KELVRA_API int KELVRA_CALL ShowPanelExPage(int panel, int page);
+/* Frees a panel (-1: every panel) with its pages; windows placed on its pages
+ * are handed to the panel's parent first. Returns 1 when a panel was freed or -1
+ * was given, else 0. */
+KELVRA_API int KELVRA_CALL FreePanelEx(int panel);
+/* Frees a page (-1: every page of the panel); the windows on it are handed to the
+ * panel's parent, the remaining pages are numbered again from 0, and when the
+ * current page goes the page before it (else the one after it) is shown.
+ * Returns 1 when the page was freed or -1 was given for a known panel, else 0. */
+KELVRA_API int KELVRA_CALL FreePanelExPage(int panel, int page);
+/* The window of the panel whose number is `number` when pageIndex is negative,
+ * else the window of its page with that index; 0 when unknown. */
+KELVRA_API HWND KELVRA_CALL PanelExID(int number, int pageIndex);
+/* Width and height of the panel's window; -1 when the panel is unknown. */
+KELVRA_API int KELVRA_CALL PanelExWidth(int panel);
+KELVRA_API int KELVRA_CALL PanelExHeight(int panel);
+/* For a panel: the index its current page has now (0 without pages); for a page
+ * window: that page's index; -1 when the value names neither. */
+KELVRA_API int KELVRA_CALL PanelExPageIndex(int panelOrPage);
+/* Repaints the panel's current page at once. 1, or 0 when the panel is unknown. */
+KELVRA_API int KELVRA_CALL RefreshPanelEx(int panel);
+
+/* Placement flags of page images (SetPanelExPageBackground, AddPanelExImagePage):
+ * 0x1 x and 0x2 y are percentages of the page's width and height at which the
+ * image's centre lies; 0x4 a page nested in another page is not clipped to its
+ * panel; 0x10 / 0x20 centre horizontally / vertically; 0x80 stretch the image over
+ * the page (overlay: draw it once at the top-left corner); 0x100 / 0x200 tile
+ * horizontally / vertically; 0x400 / 0x800 x / y measured from the right / bottom
+ * edge; 0x1000 white pixels of a bitmap are transparent (the caller's bitmap is
+ * not changed); 0x2000 the call sets the overlay drawn over the background; 0x8000
+ * the page lets the mouse through to the window below; 0x10000 accepted by
+ * AddPanelExImagePage, no effect. */
+/* Sets a page's background (as for AddPanelExPage), its image (an icon or bitmap,
+ * which stays the caller's; 0 keeps the image), the image's placement x, y,
+ * width and height (0 or PANELEX_UNCHANGED: the image's own size) and flags; with
+ * flag 0x2000 all of it goes to the page's overlay instead. Each argument given as
+ * PANELEX_UNCHANGED keeps its setting; with the image PANELEX_UNCHANGED a width or
+ * height given changes only the size the image is placed at. noRedraw (its low
+ * byte): 0 repaints the page at once. Returns 1, or 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetPanelExPageBackground(int panel, int page, int background, HANDLE image, int x,
+                                                    int y, int width, int height, int flags, int noRedraw);
+/* Frames a page with a border image (a 32-bit DIB section, e.g. from LoadImg; 0:
+ * none), cut along margins {left, top, right, bottom} in image pixels (NULL: found
+ * in the image): corners drawn once, edges tiled. mask: a mask bitmap whose
+ * non-zero pixels are cut away from the page, (HBITMAP)0 a mask found in the
+ * border image, (HBITMAP)-1 no mask, (HBITMAP)-2 a mask found in the border image
+ * that only shapes the page (the border itself is not drawn). Returns 1; 0 when
+ * the panel or page is unknown or the image, mask or margins are refused (no DIB
+ * section, margins outside the image). */
+KELVRA_API int KELVRA_CALL SetPanelExPageBorder(int panel, int page, HBITMAP borderImage, HBITMAP mask,
+                                                const RECT* margins, int noRedraw);
+/* Sets the cursor shown over a page: a cursor handle, a system cursor identifier
+ * (32512 to 32651, IDC_ARROW to IDC_HELP, loaded by the library), 0 for the arrow,
+ * or -1 to leave the cursor to others. Returns the cursor stored; 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetPanelExPageCursor(int panel, int page, int cursor);
+/* Sets a page's opacity, 0 (invisible) to 255 (opaque); other values are brought
+ * into that range. noRedraw (its low byte): 0 repaints the page at once. Safe to
+ * call from another thread with noRedraw set. Returns 1, or 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetPanelExPageAlpha(int panel, int page, int alpha, int noRedraw);
+
 /* ==== ButtonEx family ==================================================== */
 
 /* ==== ExplorerBar ======================================================== */

@@ -24,14 +24,13 @@ class LockGuard;
 // ---- Border image sets (core/border/)
 
 // Called when a border image set takes an image given without a slice rectangle:
-// where the image's frame ends.
-// Nothing here: the whole image, a frame of width 0.
+// where the image's frame ends (panels/border_image_margins.cpp).
 SliceRect FindBorderImageMargins(const image::RuntimeImage& borderImage);
 
 // Called when a border image set remakes its mask: a 32-bit mask of the border
-// image, non-zero where a clip region must cut the frame away; nullptr on failure.
-// Nothing here: the fully transparent pixels of the border image (0xFFFFFFFF
-// there, 0 elsewhere), enough for sets to clip rounded corners.
+// image, non-zero over the frame's body and the corners outside a shaped frame,
+// which a clip region cuts away; nullptr when the image gives no mask (its centre
+// reads as frame), so nothing is clipped (panels/border_image_margins.cpp).
 std::unique_ptr<image::RuntimeImage> CreateBorderMaskImage(const image::RuntimeImage& borderImage);
 
 // ---- The formatted-text renderer (core/text/)
@@ -69,22 +68,20 @@ bool PointerOverSplitterBar();
 
 // WM_WINDOWPOSCHANGED of a window whose parent, as last seen on WM_SHOWWINDOW, is
 // `pageWindow`: an auto-scrolling current page measures its content again. Takes
-// PanelLock itself.
-// Nothing here: no window is a page (panels/page_child_events.cpp).
+// PanelLock itself (panels/page_child_events.cpp).
 void OnPageChildMoved(HWND pageWindow);
 
 // WM_SHOWWINDOW of `child`: `page` is its parent now (0 for none) and `oldParent`
 // the parent it left (0 when the parent did not change). Each of them that is a
 // page refits its content and scroll bars to the child and repaints around it;
 // `windowMapLock`, the caller's, is released around the calls that send messages
-// and taken back (the caller checks Held() afterwards).
-// Nothing here: no window is a page (panels/page_child_events.cpp).
+// and taken back (the caller checks Held() afterwards)
+// (panels/page_child_events.cpp).
 void OnChildShownOnPage(HWND page, HWND child, HWND oldParent, LockGuard& windowMapLock);
 
 // WM_SHOWWINDOW of a click-through panel that has been moved off a page: every
 // page of that panel decides again, on its next paint, how it paints. Takes
-// PanelLock itself.
-// Nothing here: the panel has no pages (panels/page_child_events.cpp).
+// PanelLock itself (panels/page_child_events.cpp).
 void OnPanelLeftPage(HWND panelWindow);
 
 // WM_ERASEBKGND of a visible page: the EnumChildWindows callback that keeps the
@@ -94,14 +91,13 @@ struct PaintChildBackgroundParams {
   HWND window;  // the page being erased
   HDC dc;       // its erase DC; children's areas are excluded from its clip region
 };
-// lParam: a PaintChildBackgroundParams*. Always continues (returns TRUE).
-// Nothing here: nothing is excluded.
+// lParam: a PaintChildBackgroundParams*. Always continues (returns TRUE)
+// (panels/paint_child_background.cpp).
 BOOL CALLBACK PaintChildBackgroundProc(HWND child, LPARAM params);
 
 // WM_ERASEBKGND of any window but a page, with PanelLock held: calls `visit` with
 // the window of every panel whose parent is `parent`, in list order, keeping the
-// panel list's current element.
-// Nothing here: there are no panels.
+// panel list's current element (panels/panel_registry.cpp).
 using PanelWindowVisitor = void (*)(HWND panelWindow, void* context);
 void ForEachPanelExWithParent(HWND parent, PanelWindowVisitor visit, void* context);
 
@@ -126,6 +122,8 @@ namespace kelvra::steps {
 void FreeAllButtons();       // FreeButtonEx(-1)
 void FreeAllTextControls();  // FreeTextControlEx(-1)
 void FreeAllSplitters();     // FreeSplitterEx(-1)
-void FreeAllPanels();        // FreePanelEx(-1)
+// FreePanelEx(-1), then the theme border sets, the page brush cache and the panel
+// and page window classes go (panels/panel_end_step.cpp).
+void FreeAllPanels();
 
 }  // namespace kelvra::steps

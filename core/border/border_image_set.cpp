@@ -182,7 +182,9 @@ int PrepareBorderImageSlices(BorderImageSet* handle, HBITMAP image, intptr_t mas
     auto source = image::RuntimeImage::View(image);
     if (!source) return 0;
     auto built = CreateBorderMaskImage(*source);
-    if (built && !RemakeMask(*set, imageKey, *built, Checksum(*built), given)) return 0;
+    // An image that gives no mask must not keep the mask of its earlier pixels.
+    if (!built) set->maskMap.Remove(imageKey);
+    else if (!RemakeMask(*set, imageKey, *built, Checksum(*built), given)) return 0;
   }
 
   set->currentImageKey = imageKey;

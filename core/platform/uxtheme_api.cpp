@@ -3,6 +3,7 @@
 
 #include <cwctype>
 #include <string>
+#include <utility>
 
 #include "core/platform/platform_bindings.h"
 #include "core/platform/proc_address.h"
@@ -93,6 +94,20 @@ HMODULE LoadUxTheme() {
   t.button = fresh.OpenThemeData(foreground, L"button");
   api = fresh;
   return api.module;
+}
+
+void ReopenPanelThemes() {
+  auto& api = UxTheme();
+  auto& t = api.themes;
+  if (!api.module) {
+    t.explorerbar = t.rebar = t.tab = nullptr;
+    return;
+  }
+  HWND foreground = GetForegroundWindow();
+  for (auto [handle, name] : {std::pair{&t.explorerbar, L"explorerbar"}, {&t.rebar, L"rebar"}, {&t.tab, L"tab"}}) {
+    if (*handle) api.CloseThemeData(*handle);
+    *handle = api.OpenThemeData(foreground, name);
+  }
 }
 
 int CloseThemeLibrary(bool underLoaderLock) {

@@ -49,4 +49,9 @@ struct UxThemeApi {
 // The process's table (filled by LoadUxTheme, cleared by CloseThemeLibrary).
 UxThemeApi& UxTheme();
 
+// After a theme change (a panel's WM_THEMECHANGED): the explorer-bar, rebar and
+// tab handles the page painter draws with are closed and opened again for the
+// foreground window; without the visual-styles interface they are 0.
+void ReopenPanelThemes();
+
 }  // namespace kelvra

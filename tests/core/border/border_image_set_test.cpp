@@ -217,9 +217,10 @@ TEST_F(BorderImageSetTest, MaskRegionClipsAndIsCachedBySize) {
 }
 
 TEST_F(BorderImageSetTest, MaskOnlyDrawsNothingAndStillClips) {
-  // Transparent pixels of the border image become the mask's cut-away pixels.
-  image_->SetPixel(0, 0, 0x00000000);
-  image_->SetPixel(1, 0, 0x00000000);
+  // A see-through centre: the mask built from the image keeps what the frame
+  // encloses and cuts the frame itself away.
+  for (int y = 10; y < 20; ++y)
+    for (int x = 10; x < 30; ++x) image_->SetPixel(x, y, 0x00000000);
   ASSERT_EQ(Prepare(image_->Bitmap(), kelvra::kMaskOnlyFromBorderImage, &kSlice), 1);
   EXPECT_EQ(DrawInto(100, 50), 0);
   EXPECT_EQ(target_.Pixel(5, 5), kBackground);
@@ -227,8 +228,10 @@ TEST_F(BorderImageSetTest, MaskOnlyDrawsNothingAndStillClips) {
   HRGN region = kelvra::GetBorderMaskRegion(set_, &rect);
   ASSERT_NE(region, nullptr);
   EXPECT_FALSE(PtInRegion(region, 0, 0));
-  EXPECT_FALSE(PtInRegion(region, 1, 0));
-  EXPECT_TRUE(PtInRegion(region, 2, 0));
+  EXPECT_FALSE(PtInRegion(region, 9, 9));
+  EXPECT_TRUE(PtInRegion(region, 10, 10));
+  EXPECT_TRUE(PtInRegion(region, 89, 39));
+  EXPECT_FALSE(PtInRegion(region, 90, 40));
 
   // Mask 0: drawn and clipped.
   ASSERT_EQ(Prepare(image_->Bitmap(), kelvra::kMaskFromBorderImage, &kSlice), 1);

@@ -1,0 +1,58 @@
+// Registering and unregistering the panel and page window classes.
+#include "panels/panel_classes.h"
+
+#include "core/library/library_globals.h"
+
+namespace kelvra {
+
+namespace {
+
+struct ClassInfo {
+  const wchar_t* name;
+  UINT style;
+  WNDPROC procedure;
+  bool registered = false;
+};
+
+ClassInfo& Info(PanelClass which) {
+  // No cursor and no background brush: pages set their own cursor and paint
+  // everything themselves; the panel is covered by its pages.
+  static ClassInfo panel{L"Kelvra_PanelEx", 0, PanelExWindowProc};
+  static ClassInfo page{L"Kelvra_PanelExPage", CS_PARENTDC, PanelExPageWindowProc};
+  return which == PanelClass::Panel ? panel : page;
+}
+
+}  // namespace
+
+HINSTANCE PanelModule() {
+  HINSTANCE instance = Globals().instance;
+  return instance ? instance : GetModuleHandleW(nullptr);
+}
+
+bool RegisterPanelClass(PanelClass which) {
+  ClassInfo& info = Info(which);
+  if (info.registered) return true;
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = info.style;
+  wc.lpfnWndProc = info.procedure;
+  wc.hInstance = PanelModule();
+  wc.lpszClassName = info.name;
+  info.registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+  return info.registered;
+}
+
+const wchar_t* PanelClassName(PanelClass which) {
+  const ClassInfo& info = Info(which);
+  return info.registered ? info.name : L"";
+}
+
+void UnregisterPanelClasses() {
+  for (PanelClass which : {PanelClass::Panel, PanelClass::Page}) {
+    ClassInfo& info = Info(which);
+    if (info.registered) UnregisterClassW(info.name, PanelModule());
+    info.registered = false;
+  }
+}
+
+}  // namespace kelvra
