@@ -1,0 +1,12 @@
+# Programs that move the real pointer or ask which window lies under a point: no
+# other test program may put its windows on the shared screen meanwhile.
+if(TARGET test_page_settings_test)
+  set_tests_properties(panels.page_settings_test PROPERTIES RUN_SERIAL TRUE)
+endif()
+
+# Without UxTheme no visual style is active: nothing is captured, and a theme
+# change leaves the painter's theme handles at 0.
+if(TARGET test_theme_border_capture_test)
+  kelvra_add_test_variant(panels.theme_border_capture_test.no_uxtheme test_theme_border_capture_test
+    ENV "WINEDLLOVERRIDES=uxtheme=d")
+endif()
