@@ -7,6 +7,7 @@
 #include "panels/page_invalidation.h"
 #include "panels/page_settings.h"
 #include "panels/panel_registry.h"
+#include "panels/panels_seam.h"
 
 namespace kelvra {
 
@@ -57,6 +58,10 @@ int SetPageAlpha(intptr_t panelKey, intptr_t pageKey, int32_t alpha, bool redraw
   lock.Unlock();
   if (redraw) RedrawPanelExPage(window);
   return 1;
+}
+
+int32_t SetPanelExPageAlpha(HWND panelWindow, int32_t page, int32_t alpha, bool noRedraw) {
+  return SetPageAlpha(reinterpret_cast<intptr_t>(panelWindow), page, alpha, !noRedraw);
 }
 
 }  // namespace kelvra

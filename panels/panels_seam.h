@@ -104,11 +104,11 @@ void ForEachPanelExWithParent(HWND parent, PanelWindowVisitor visit, void* conte
 // ---- The animation thread (core/animation/)
 
 // Called on the animation thread after each frame, for every animated window:
-// page `page` of the panel whose window is `panelWindow` takes `alpha` (its low 16
-// bits; 0..255 are meaningful), repainted at once unless `noRedraw`. Takes
-// PanelLock itself and leaves the lists' current elements as it found them.
-// Returns 1, or 0 when the panel or page is unknown.
-// Nothing here: 0, no window is a panel.
+// page `page` of the panel whose window is `panelWindow` takes `alpha` (clamped to
+// 0..255), repainted at once unless `noRedraw`. Takes PanelLock itself (and with
+// noRedraw no other lock) and leaves the lists' current elements as it found
+// them. Returns 1, or 0 when the panel or page is unknown
+// (panels/page_settings_look.cpp).
 int32_t SetPanelExPageAlpha(HWND panelWindow, int32_t page, int32_t alpha, bool noRedraw);
 
 }  // namespace kelvra
