@@ -99,6 +99,14 @@ void RedrawToolBarExsOnPage(HWND page);
 // Nothing here: there are no rebars.
 void FitRebarsOnPage(HWND page);
 
+// ---- Page scrolling (panels/)
+
+// SetPanelExPageScrolling turning auto-scroll on: installs the menu keyboard hook
+// (WH_KEYBOARD, into CommandBarState().menuKeyboardHook, which Kelvra_End removes)
+// for `threadId`, the thread of the page window, unless the process has it already.
+// Nothing here: menus are not built, no hook is installed.
+void InstallMenuKeyboardHook(DWORD threadId);
+
 }  // namespace kelvra
 
 namespace kelvra::steps {

@@ -22,6 +22,8 @@ bool IsToolBarExWindow(HWND) { return false; }
 void RedrawToolBarExsOnPage(HWND) {}
 void FitRebarsOnPage(HWND) {}
 
+void InstallMenuKeyboardHook(DWORD) {}
+
 // ---- Asked by command-bar code already here
 
 bool TrackedMenuDropsFromBar() { return false; }
