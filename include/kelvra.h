@@ -362,6 +362,29 @@ KELVRA_API int KELVRA_CALL SetPanelExPageCursor(int panel, int page, int cursor)
  * call from another thread with noRedraw set. Returns 1, or 0 when unknown. */
 KELVRA_API int KELVRA_CALL SetPanelExPageAlpha(int panel, int page, int alpha, int noRedraw);
 
+/* Page scrolling. A scrolling page is sized to its content and moved inside its
+ * panel; standard scroll bars (SM_CXHTHUMB wide, SM_CYVTHUMB high) and a filler
+ * box sit along the panel's right and bottom edges. Attribute bits:
+ *  16 / 32     the horizontal / vertical bar: made or shown (on) / hidden (off);
+ *              asked for alone, a bar is the page's own child and its messages
+ *              go to the panel's callback;
+ *  64          automatic scrolling: the library measures the page's children,
+ *              shows the bars the content needs and scrolls with them (10 pixels
+ *              a line, the bar's page a page);
+ *  128         stored, no effect;
+ *  1024 / 2048 the library never shows the horizontal / vertical bar itself.
+ * onOff must be exactly 1 (on) or 0 (off); any other value changes nothing.
+ * Returns 1, or 0 when the panel or page is unknown. */
+KELVRA_API int KELVRA_CALL SetPanelExPageScrolling(int panel, int page, int attributes, int onOff);
+/* One attribute of a page's scrolling: 16 / 32 the horizontal / vertical bar is
+ * on (1) or not (0), 64 automatic scrolling (0/1), 256 / 512 the horizontal /
+ * vertical bar's window. 0 for any other attribute or an unknown panel or page. */
+KELVRA_API int KELVRA_CALL GetPanelExPageScrolling(int panel, int page, int attribute);
+/* Makes a scroll-bar box, the button-face filler between two scroll bars,
+ * SM_CXHTHUMB wide and SM_CYVTHUMB high at (x, y) in parent, shown when visible
+ * is non-zero. Returns its window, 0 when it could not be made. */
+KELVRA_API HWND KELVRA_CALL createScrollbarBox(HWND parent, int x, int y, int visible);
+
 /* ==== ButtonEx family ==================================================== */
 
 /* ==== ExplorerBar ======================================================== */

@@ -3,7 +3,6 @@
 // headers (asked by panel code already here) promise as "nothing here". Building
 // one means deleting it here and defining it where it belongs.
 #include "core/image/runtime_image.h"
-#include "panels/page_content_tracking.h"
 #include "panels/page_paint.h"
 #include "panels/panels_seam.h"
 
@@ -17,16 +16,6 @@ void AppendCurrentTextControlLink(const TextControlExLink&) {}
 image::RuntimeImage* FindPanelBackBufferImage(HBITMAP) { return nullptr; }
 
 bool PointerOverSplitterBar() { return false; }
-
-// ---- Asked by panel code already here (page_content_tracking.h)
-
-void RemeasurePanelExPageContent(PanelExPageRecord&) {}
-void GrowPanelExPageContent(PanelExPageRecord&, const RECT&) {}
-void SizePanelExPageContent(PanelExPageRecord&, int, int) {}
-void UpdatePanelExPageScrollBars(PanelExPageRecord&) {}
-void LayoutPanelExScrollBars(PanelExPageRecord&) {}
-void RedrawPanelExPageScrollBars(PanelExPageRecord&) {}
-void ScrollPanelExPage(HWND, UINT, WPARAM, LPARAM) {}
 
 // ---- Asked by the page window procedure (page_paint.h)
 

@@ -1,4 +1,4 @@
-// Registering and unregistering the panel and page window classes.
+// Registering and unregistering the panel, page and scroll-bar box window classes.
 #include "panels/panel_classes.h"
 
 #include "core/library/library_globals.h"
@@ -11,6 +11,7 @@ struct ClassInfo {
   const wchar_t* name;
   UINT style;
   WNDPROC procedure;
+  bool arrowCursor = false;
   bool registered = false;
 };
 
@@ -19,7 +20,12 @@ ClassInfo& Info(PanelClass which) {
   // everything themselves; the panel is covered by its pages.
   static ClassInfo panel{L"Kelvra_PanelEx", 0, PanelExWindowProc};
   static ClassInfo page{L"Kelvra_PanelExPage", CS_PARENTDC, PanelExPageWindowProc};
-  return which == PanelClass::Panel ? panel : page;
+  static ClassInfo box{L"Kelvra_ScrollbarBox", CS_PARENTDC, ScrollbarBoxWindowProc, true};
+  switch (which) {
+    case PanelClass::Panel: return panel;
+    case PanelClass::Page: return page;
+    default: return box;
+  }
 }
 
 }  // namespace
@@ -37,6 +43,7 @@ bool RegisterPanelClass(PanelClass which) {
   wc.style = info.style;
   wc.lpfnWndProc = info.procedure;
   wc.hInstance = PanelModule();
+  wc.hCursor = info.arrowCursor ? LoadCursorW(nullptr, IDC_ARROW) : nullptr;
   wc.lpszClassName = info.name;
   info.registered = RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
   return info.registered;
@@ -48,7 +55,7 @@ const wchar_t* PanelClassName(PanelClass which) {
 }
 
 void UnregisterPanelClasses() {
-  for (PanelClass which : {PanelClass::Panel, PanelClass::Page}) {
+  for (PanelClass which : {PanelClass::Panel, PanelClass::Page, PanelClass::ScrollbarBox}) {
     ClassInfo& info = Info(which);
     if (info.registered) UnregisterClassW(info.name, PanelModule());
     info.registered = false;

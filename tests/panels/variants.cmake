@@ -10,3 +10,7 @@ if(TARGET test_theme_border_capture_test)
   kelvra_add_test_variant(panels.theme_border_capture_test.no_uxtheme test_theme_border_capture_test
     ENV "WINEDLLOVERRIDES=uxtheme=d")
 endif()
+
+if(TARGET test_page_scroll_thumb_test)
+  set_tests_properties(panels.page_scroll_thumb_test PROPERTIES RUN_SERIAL TRUE)
+endif()

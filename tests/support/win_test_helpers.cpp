@@ -28,6 +28,16 @@ void PumpMessagesFor(DWORD milliseconds) {
   PumpMessages();
 }
 
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    PumpMessages();
+    if (done()) return true;
+    if (GetTickCount() - start > timeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+}
+
 const wchar_t* PlainWindowClass() {
   static const wchar_t* name = [] {
     WNDCLASSEXW wc{};

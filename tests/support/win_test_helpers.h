@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,9 @@ namespace kelvra::test {
 void PumpMessages();
 // Pumps for about `milliseconds`, so posted work and timers get their turn.
 void PumpMessagesFor(DWORD milliseconds);
+// Pumps until `done` holds (true) or `timeoutMs` pass (false): for work of other
+// threads and of the system's input that reaches this thread's windows.
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
 // A top-level or child window of a plain test class, destroyed with the object.
 class TestWindow {

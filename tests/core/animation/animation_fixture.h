@@ -9,10 +9,25 @@
 #include <vector>
 
 #include "core/animation/page_animation.h"
+#include "core/animation/page_animation_motion.h"
 #include "core/library/library_messages.h"
 #include "tests/support/win_test_helpers.h"
 
 namespace kelvra::test {
+
+// Every frame the pure step gives for a window at (10, `top`), 100 wide, going
+// from `height` to `targetHeight`: what the thread must deliver.
+inline std::vector<PageAnimationMotion> ComputedFrames(int top, int height, int targetHeight) {
+  const int32_t current[4] = {10, top, 110, top + height};
+  const int32_t target[4] = {10, top, 110, top + targetHeight};
+  PageAnimationMotion m = StartPageAnimationMotion(current, target);
+  std::vector<PageAnimationMotion> frames;
+  while (!m.finished) {
+    StepPageAnimation(m);
+    frames.push_back(m);
+  }
+  return frames;
+}
 
 struct AnimationEvent {
   HWND grandparent;
@@ -71,17 +86,5 @@ struct AnimatedStack {
   }
   TestWindow grandparent, parent, animated;
 };
-
-// Pumps this thread's messages (the animation thread's sends and window moves are
-// cross-thread) until `done` holds or `timeoutMs` pass.
-inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    PumpMessages();
-    if (done()) return true;
-    if (GetTickCount() - start > timeoutMs) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-  }
-}
 
 }  // namespace kelvra::test

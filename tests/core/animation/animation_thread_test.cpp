@@ -28,14 +28,8 @@ class AnimationThreadTest : public testing::Test {
 
 // The heights the pure frame step gives for a motion from `height` to `targetHeight`.
 std::vector<int> ComputedHeights(int height, int targetHeight) {
-  const int32_t current[4] = {10, 20, 110, 20 + height};
-  const int32_t target[4] = {10, 20, 110, 20 + targetHeight};
-  PageAnimationMotion m = StartPageAnimationMotion(current, target);
   std::vector<int> heights;
-  while (!m.finished) {
-    StepPageAnimation(m);
-    heights.push_back(FrameWindowBox(m).height);
-  }
+  for (const PageAnimationMotion& m : ComputedFrames(20, height, targetHeight)) heights.push_back(FrameWindowBox(m).height);
   return heights;
 }
 
