@@ -391,6 +391,72 @@ KELVRA_API HWND KELVRA_CALL createScrollbarBox(HWND parent, int x, int y, int vi
 
 /* ==== TextControlEx ====================================================== */
 
+/* A text control is a label showing formatted text: "\b" bold, "\i" italic, "\u"
+ * underline, "\s" strike-out (each a toggle), "\n" back to the base font and
+ * colour, "\cRRGGBB" a text colour, "\|" a line break, "\\" a backslash, and links
+ * written "\l", a decimal number, the link text, "\l". A link text "normal|hot"
+ * shows "normal", and "hot" while the pointer is over the link. Arguments named
+ * `control` take the control's number or its window (cast to int); setters that
+ * accept -1 for it store the default for controls created afterwards.
+ * The parent window of the control receives, posted, with lParam 0:
+ *  - 0x857F (link hot), wParam the number of the link under the pointer, or -1
+ *    when no link is any more; posted only when that changes;
+ *  - 0x8580 (link clicked), wParam the link's number, when the left button is
+ *    pressed over a link.
+ * Styles (flags): 0x10 text block centred horizontally, 0x20 centred vertically
+ * (else at the top), 0x40 right-aligned (without 0x10), 0x1000 filled with the
+ * background colour, 0x2000 the control's gradient is its background, 0x4000
+ * path ellipsis, 0x8000 end ellipsis, 0x200000 plain text (codes shown as
+ * written, no links), 0x400000 "\c" codes ignored. */
+
+/* Creates a text control at (x, y) in parent's client area showing text (NULL:
+ * none) in the given style. A width or height of 0 follows the text: the text's
+ * size plus that dimension's two paddings. New controls take the defaults set
+ * with -1 (paddings, font, colours, gradient, line padding, antialiasing: all 0
+ * at first); without a default font the system's message font is made the
+ * default. Returns the number chosen when number is -1, else the control's
+ * window; 0 when the number is in use or the control could not be made. */
+KELVRA_API int KELVRA_CALL TextControlEx(HWND parent, int number, int x, int y, int width, int height,
+                                         LPCWSTR text, int style);
+/* Frees a control (-1: every control). Returns 1; 0 when the control is unknown. */
+KELVRA_API int KELVRA_CALL FreeTextControlEx(int control);
+/* The window of the control whose number (not window) is given; 0 when unknown. */
+KELVRA_API HWND KELVRA_CALL TextControlExID(int number);
+/* Width and height of the control's window; 0 when unknown. */
+KELVRA_API int KELVRA_CALL TextControlExWidth(int control);
+KELVRA_API int KELVRA_CALL TextControlExHeight(int control);
+/* The control's style; 0 when unknown. */
+KELVRA_API int KELVRA_CALL GetTextControlExStyle(int control);
+/* The control's text as given, codes included; empty when unknown. */
+KELVRA_API LPCWSTR KELVRA_CALL GetTextControlExText(int control);
+/* Replaces the text (NULL: none); a dimension that follows the text is measured
+ * again and the window resized. No link stays hot. Returns 1, 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExText(int control, LPCWSTR text);
+/* Sets the size; a width or height of 0 follows the text (with its paddings).
+ * The window is resized in place. Returns 1, 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExDimensions(int control, int width, int height);
+/* Space kept free inside the control's edges; the text block stays within it.
+ * A dimension that follows the text is measured again. Control -1: the default.
+ * Returns 1, 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExPadding(int control, int left, int top, int right, int bottom);
+/* Extra pixels below each line of a text with line breaks. A dimension that
+ * follows the text is measured again. Control -1: the default. Returns 1, 0 when
+ * unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExLinePadding(int control, int linePadding);
+/* Text colour and background colour (RGB, MakeRGB; the background is drawn with
+ * style 0x1000). Control -1: the defaults. Returns 1, 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExColour(int control, int textColour, int backgroundColour);
+/* The font (which stays the caller's; 0: the font of the device context drawn on)
+ * and antialiasing (low byte non-zero: the text is drawn antialiased). Control
+ * -1: the defaults; then font 0 keeps the default font, stores antialias all the
+ * same and returns 0. Returns 1, 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExFont(int control, HFONT font, int antialias);
+/* The control's gradient (CreateGradient; 0: none), its background with style
+ * 0x2000. Control -1: the default. Returns 1, 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExGradient(int control, HANDLE gradient);
+/* Sets the style. No link stays hot. Returns 1, 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetTextControlExStyle(int control, int style);
+
 /* ==== SplitterEx ========================================================= */
 
 /* ==== MenuEx menus ======================================================= */

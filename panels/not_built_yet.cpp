@@ -10,9 +10,6 @@ namespace kelvra {
 
 // ---- Asked from outside panels/ (panels/panels_seam.h)
 
-void ClearCurrentTextControlLinks() {}
-void AppendCurrentTextControlLink(const TextControlExLink&) {}
-
 image::RuntimeImage* FindPanelBackBufferImage(HBITMAP) { return nullptr; }
 
 bool PointerOverSplitterBar() { return false; }
@@ -27,7 +24,6 @@ HBRUSH MakePageStaticBrush(HWND, HWND, HDC) { return nullptr; }
 namespace kelvra::steps {
 
 void FreeAllButtons() {}
-void FreeAllTextControls() {}
 void FreeAllSplitters() {}
 
 }  // namespace kelvra::steps

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "core/border/border_image_geometry.h"
+#include "panels/text_control_link.h"
 
 namespace kelvra::image {
 class RuntimeImage;
@@ -35,22 +36,8 @@ std::unique_ptr<image::RuntimeImage> CreateBorderMaskImage(const image::RuntimeI
 
 // ---- The formatted-text renderer (core/text/)
 
-// One link of a text control: its number and its rectangle in the coordinates of
-// the device context the text was drawn on.
-struct TextControlExLink {
-  int32_t number = 0;
-  int32_t left = 0, top = 0, right = 0, bottom = 0;
-};
-
-// Called by DrawFormattedText with CollectLinks, before it draws: empties the
-// current text control's link list.
-// Nothing here: there is no current text control.
-void ClearCurrentTextControlLinks();
-
-// Called by DrawFormattedText with CollectLinks for each link it drew: appends the
-// link to the current text control's list.
-// Nothing here: there is no current text control.
-void AppendCurrentTextControlLink(const TextControlExLink& link);
+// The links it collects for a text control (panels/text_control_link.h); a text
+// control passes its own list to DrawFormattedText.
 
 // Called with PanelLock held when text or plain GDI drawing repairs the alpha of
 // the bitmap selected in its device context: the panel back-buffer image whose
@@ -118,9 +105,11 @@ namespace kelvra::steps {
 // Kelvra_End step 3 frees every control family by family; these four come after
 // FreeToolBarEx(-1) (buttons), after FreeMenuEx(-1) (text controls, splitters)
 // and last (panels). Each frees all controls of its family.
-// Nothing here: there are no such controls.
+// Buttons and splitters: nothing here, there are no such controls.
 void FreeAllButtons();       // FreeButtonEx(-1)
-void FreeAllTextControls();  // FreeTextControlEx(-1)
+// FreeTextControlEx(-1), then the defaults for new controls are forgotten and the
+// default font the library made goes (panels/text_control_create.cpp).
+void FreeAllTextControls();
 void FreeAllSplitters();     // FreeSplitterEx(-1)
 // FreePanelEx(-1), then the theme border sets, the page brush cache and the panel
 // and page window classes go (panels/panel_end_step.cpp).

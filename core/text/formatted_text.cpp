@@ -8,7 +8,7 @@
 #include "core/library/library_globals.h"
 #include "core/text/text_alpha.h"
 #include "core/platform/win_handles.h"
-#include "panels/panels_seam.h"
+#include "panels/text_control_link.h"
 
 namespace kelvra {
 
@@ -159,13 +159,9 @@ class MarkupRenderer {
   void CloseLink(const std::wstring& linkText) {
     if (!linkOpen_) return;
     linkOpen_ = false;
-    if (!(flags_ & Flags::CollectLinks)) return;
+    if (!links_) return;
     const SIZE size = MeasureText(dc_, linkText);
-    const TextControlExLink link{linkNumber_, linkLeft_, linkTop_, linkLeft_ + size.cx, linkTop_ + size.cy};
-    if (links_)
-      links_->push_back(link);
-    else
-      AppendCurrentTextControlLink(link);
+    links_->push_back(TextControlExLink{linkNumber_, linkLeft_, linkTop_, linkLeft_ + size.cx, linkTop_ + size.cy});
   }
 
   HDC dc_;
@@ -194,12 +190,9 @@ std::wstring DrawFormattedText(HDC dc, std::wstring_view text, RECT* rect, HFONT
 std::wstring DrawFormattedText(HDC dc, std::wstring_view text, RECT* rect, HFONT font, uint32_t flags,
                                std::vector<TextControlExLink>* links) {
   if (!dc || !rect) return std::wstring();
-  if (flags & Flags::CollectLinks) {
-    if (links)
-      links->clear();
-    else
-      ClearCurrentTextControlLinks();
-  }
+  // Links go only to a list the caller gives: there is no "current" text control.
+  if (!(flags & Flags::CollectLinks)) links = nullptr;
+  if (links) links->clear();
   const bool measureOnly = flags & Flags::MeasureOnly;
 
   HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;

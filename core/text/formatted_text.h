@@ -12,7 +12,7 @@
 
 namespace kelvra {
 
-struct TextControlExLink;  // panels/panels_seam.h
+struct TextControlExLink;  // panels/text_control_link.h
 
 // The last argument of DrawFormattedText.
 struct FormattedTextFlags {
@@ -23,7 +23,7 @@ struct FormattedTextFlags {
   static constexpr uint32_t MeasureOnly = 0x400;      // rectangle receives the extent
   static constexpr uint32_t PathEllipsis = 0x4000;
   static constexpr uint32_t EndEllipsis = 0x8000;
-  static constexpr uint32_t CollectLinks = 0x100000;  // links go to the text control
+  static constexpr uint32_t CollectLinks = 0x100000;  // links go to the caller's list
   static constexpr uint32_t PlainText = 0x200000;     // no markup interpreted
   static constexpr uint32_t CollectText = 0x800000;   // result: the drawn runs
 };
@@ -34,8 +34,8 @@ struct FormattedTextFlags {
 // draws, it then repairs the alpha of a panel back buffer (AlphaDrawText).
 std::wstring DrawFormattedText(HDC dc, std::wstring_view text, RECT* rect, HFONT font, uint32_t flags);
 
-// The same, with the links of CollectLinks going to `links` (emptied first)
-// instead of the current text control's list.
+// The same, with the links of CollectLinks going to `links` (emptied first).
+// Without a list (the overload above) CollectLinks collects nothing.
 std::wstring DrawFormattedText(HDC dc, std::wstring_view text, RECT* rect, HFONT font, uint32_t flags,
                                std::vector<TextControlExLink>* links);
 

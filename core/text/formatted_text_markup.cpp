@@ -132,6 +132,8 @@ std::vector<Step> ScanMarkup(std::wstring_view text) {
         } else if (linkOpen) {
           step.code = Code::LinkClose;
           step.linkText = StripLinkCodes(text.substr(linkStart, slash - linkStart));
+          step.linkBegin = linkStart;
+          step.linkEnd = slash;
           linkOpen = false;
         }
         break;

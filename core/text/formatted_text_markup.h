@@ -29,6 +29,8 @@ struct Step {
   uint32_t colour = 0;       // Colour: red + green * 256 + blue * 65536
   int32_t linkNumber = 0;    // LinkOpen
   std::wstring linkText;     // LinkClose: the link's visible text, codes removed
+  size_t linkBegin = 0;      // LinkClose: where the link's source text lies in the
+  size_t linkEnd = 0;        //   scanned text (after the number, up to the closing code)
 };
 
 // Every code of the text in order, the last step being End. A doubled backslash

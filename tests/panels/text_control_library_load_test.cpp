@@ -1,0 +1,59 @@
+// Text controls through Kelvra.dll loaded at run time: Kelvra_End frees every
+// control with its panel, and a library loaded again starts afresh.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/support/dll_exports.h"
+
+namespace {
+
+using kelvra::test::BindExport;
+
+struct Library {
+  HMODULE module = nullptr;
+  int(WINAPI* start)() = nullptr;
+  int(WINAPI* end)() = nullptr;
+  int(WINAPI* create)(HWND, int, int, int, int, int, LPCWSTR, int) = nullptr;
+  HWND(WINAPI* id)(int) = nullptr;
+  int(WINAPI* freeControl)(int) = nullptr;
+
+  bool Load() {
+    module = LoadLibraryW(L"Kelvra.dll");
+    return module && BindExport(module, start, "StartKelvra") && BindExport(module, end, "Kelvra_End") &&
+           BindExport(module, create, "TextControlEx") && BindExport(module, id, "TextControlExID") &&
+           BindExport(module, freeControl, "FreeTextControlEx");
+  }
+};
+
+void UseTextControls(Library& library) {
+  ASSERT_TRUE(library.Load());
+  library.start();
+  // Kelvra_End destroys the process's top-level windows; a hidden one goes fast.
+  const HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(host, nullptr);
+  EXPECT_EQ(library.freeControl(-1), 1) << "none yet";
+  HWND panels[3] = {};
+  for (HWND& panel : panels) {
+    const int number = library.create(host, -1, 0, 0, 0, 0, L"\\l1a link\\l and text", 0);
+    ASSERT_NE(number, 0);
+    panel = library.id(number);
+    ASSERT_TRUE(IsWindow(panel));
+  }
+  const int numbered = library.create(host, 9, 0, 0, 0, 0, L"numbered", 0);
+  EXPECT_EQ(numbered, static_cast<int>(reinterpret_cast<intptr_t>(library.id(9))));
+  EXPECT_NE(numbered, 0);
+  const HWND page = GetWindow(panels[0], GW_CHILD);
+  library.end();
+  for (HWND panel : panels) EXPECT_FALSE(IsWindow(panel));
+  EXPECT_FALSE(IsWindow(page));
+  EXPECT_TRUE(FreeLibrary(library.module));
+}
+
+TEST(TextControlLibraryLoad, EndFreesEveryControlAndALaterLibraryStartsAfresh) {
+  Library first;
+  UseTextControls(first);
+  Library second;
+  UseTextControls(second);  // number 9 is free again
+}
+
+}  // namespace
