@@ -188,6 +188,105 @@ KELVRA_API int KELVRA_CALL GetFontSize(HFONT font);
 
 /* ==== Skins: records, property values, colour strings and skin files ===== */
 
+/* A skin is a named tree of component, state and property whose leaves are short
+ * value texts ("gradient: vertical, #bfdbff, #6591cd;", "font: Tahoma, 8, bold;").
+ * A skin handle is valid from CreateSkin or CopySkin until FreeSkin; every export
+ * checks it, so 0, -1, a window or a freed skin get the export's failure value.
+ * Component, state, property and param names are matched lower-cased; a null
+ * text reads as "". Readers look a component up under "component:theme" (the
+ * global colour-theme word) first, then bare; a component given as
+ * "component:theme" is tried as given, then bare. Colours come back as signed
+ * decimal text or 32-bit values: top byte 0 is a Win32 RGB colour (red in the low
+ * byte), any other ARGB; -1 is no colour. */
+
+/* Makes an empty skin named name (the case is kept; names need not be unique)
+ * that re-applies itself to open windows when a property changes. Returns the
+ * handle, 0 on failure. Free it with FreeSkin. */
+KELVRA_API HANDLE KELVRA_CALL CreateSkin(LPCWSTR name);
+/* Makes a copy of a skin with the same name, auto-update flag and properties;
+ * the copy shares the source's gradients, fonts and images, which stay valid
+ * until the last skin holding them is freed. Returns the copy, 0 for no skin. */
+KELVRA_API HANDLE KELVRA_CALL CopySkin(HANDLE skin);
+/* Frees a skin and every gradient, font, icon and image it built or was given
+ * for its properties that no other skin holds (a caller's fonts and other
+ * handles stay the caller's). 1, or 0 for no skin. */
+KELVRA_API int KELVRA_CALL FreeSkin(HANDLE skin);
+/* 1 when skin is a skin, else 0. */
+KELVRA_API int KELVRA_CALL IsSkin(HANDLE skin);
+/* The first skin created (and not freed) whose name equals name case-blind; 0
+ * for none. */
+KELVRA_API HANDLE KELVRA_CALL GetSkinHandle(LPCWSTR name);
+/* The skin's name as given; "" for no skin. */
+KELVRA_API LPCWSTR KELVRA_CALL GetSkinName(HANDLE skin);
+/* The auto-update flag (1 after CreateSkin); 0 for no skin. */
+KELVRA_API int KELVRA_CALL GetSkinAutoUpdate(HANDLE skin);
+/* flag 0 clears the auto-update flag, 1 sets it, any other value leaves it.
+ * 1 for a skin, else 0. */
+KELVRA_API int KELVRA_CALL SetSkinAutoUpdate(HANDLE skin, BYTE flag);
+/* Stores a property value (lower-cased), creating the component, state and
+ * property as needed; "Comp : Theme" is stored as "comp:theme". A "gradient"
+ * param of two or more colours builds a gradient, a "font" param (face, size,
+ * style words bold, italic, underline, strike) a font, kept as the property's
+ * data (the font when both); data replaced stays valid until the skin is freed.
+ * An auto-updating skin is then re-applied to every window (message 40099).
+ * Returns 1; 0 for no skin; -1 when the value names a file found nowhere (the
+ * value is stored all the same). */
+KELVRA_API int KELVRA_CALL SetSkinProperty(HANDLE skin, LPCWSTR component, LPCWSTR state, LPCWSTR property,
+                                           LPCWSTR value);
+/* The value of a property; a value that is one colour comes back as its decimal
+ * number ("#ff0000" reads "255"). "" when the skin or the property is missing. */
+KELVRA_API LPCWSTR KELVRA_CALL GetSkinProperty(HANDLE skin, LPCWSTR component, LPCWSTR state, LPCWSTR property);
+/* Attaches a handle to a property (creating it with an empty value when
+ * missing). A gradient attached so belongs to the skin and is freed with it;
+ * other handles stay the caller's. 1, or 0 for no skin. */
+KELVRA_API int KELVRA_CALL SetSkinPropertyData(HANDLE skin, LPCWSTR component, LPCWSTR state, LPCWSTR property,
+                                               HANDLE data);
+/* Stores a property's data size (creating the property when missing). 1, or 0
+ * for no skin. */
+KELVRA_API int KELVRA_CALL SetSkinPropertyDataSize(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                   LPCWSTR property, int size);
+/* The data of a property: the gradient or font built from its value, or what
+ * was attached; 0 when missing. */
+KELVRA_API HANDLE KELVRA_CALL GetSkinPropertyData(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                  LPCWSTR property);
+/* The data size of a property (4 for a built gradient, 0 for a built font); 0
+ * when missing. */
+KELVRA_API int KELVRA_CALL GetSkinPropertyDataSize(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                   LPCWSTR property);
+/* Merges nothing: when skin1 and skin2 are both skins, adds an empty skin named
+ * name (reach it with GetSkinHandle). Always returns 0. */
+KELVRA_API int KELVRA_CALL MergeSkins(HANDLE skin1, HANDLE skin2, LPCWSTR name);
+/* Re-applies a skin (0: every skin) to every window of the process: each child
+ * window receives message 40099 with lParam the skin. 1; 0 when skin is neither
+ * 0 nor a skin. */
+KELVRA_API int KELVRA_CALL UpdateSkins(HANDLE skin);
+/* The value of one param of a property ("colour" of "font: Tahoma, 8; colour:
+ * navy;"), a param that is one colour as its decimal number; a param name alone
+ * in the value reads "true". param "" gives the first field ("hand;" gives
+ * "hand"). "" when the skin, property or param is missing. */
+KELVRA_API LPCWSTR KELVRA_CALL GetSkinPropertyParam(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                    LPCWSTR property, LPCWSTR param);
+/* The number of ","-separated sub-params of a param. Only the first bracketed
+ * span of each kind is left whole when counting, so "rgb(1,2,3), rgb(4,5,6)"
+ * counts 4 although it holds two items. 0 when anything is missing or param is
+ * "". */
+KELVRA_API int KELVRA_CALL CountSkinPropertySubParams(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                      LPCWSTR property, LPCWSTR param);
+/* Sub-param index (from 1) of a param, trimmed; "," inside quotes or one level
+ * of brackets does not separate. A colour comes back as its signed decimal
+ * number. "" when missing. */
+KELVRA_API LPCWSTR KELVRA_CALL GetSkinPropertySubParam(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                       LPCWSTR property, LPCWSTR param, int index);
+/* The colour of sub-param index of a param; -1 when missing or no colour. */
+KELVRA_API int KELVRA_CALL GetSkinPropertySubParamColour(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                         LPCWSTR property, LPCWSTR param, int index);
+/* The whole value of a property as one colour: "rgba(r,g,b,a)" (a fraction with
+ * a ".", else 0-255; 0 or none is 1), "rgb(r,g,b)", "getuicolour(style, name,
+ * mode)", "#rrggbb" (exactly six digits), a "COLOR_" system colour name or a
+ * colour name, with an optional ";". -1 when missing or not one colour. */
+KELVRA_API int KELVRA_CALL GetSkinPropertyColour(HANDLE skin, LPCWSTR component, LPCWSTR state,
+                                                 LPCWSTR property);
+
 /* ==== UI colours, colour modes and colour themes ========================= */
 
 /* UI styles of menus and toolbars, and the UI colour modes. Modes 0 and 5 follow

@@ -9,3 +9,8 @@ if(TARGET test_ui_element_painter_test)
   kelvra_add_test_variant(skin.ui_element_painter_test.no_gdiplus test_ui_element_painter_test
     ENV "WINEDLLOVERRIDES=gdiplus=d")
 endif()
+# Gradients need GDI+: without it a "gradient" value is stored and builds nothing.
+if(TARGET test_skin_property_data_test)
+  kelvra_add_test_variant(skin.skin_property_data_test.no_gdiplus test_skin_property_data_test
+    ENV "WINEDLLOVERRIDES=gdiplus=d")
+endif()

@@ -1,0 +1,113 @@
+// SkinGradientParam and SkinFontParam: objects built from a value when it is set.
+#include "skin/skin_prebuild.h"
+
+#include <array>
+#include <string>
+
+#include "kelvra.h"
+#include "core/colour/colour_math.h"
+#include "core/text/font_loading.h"
+#include "skin/skin_data_objects.h"
+#include "skin/skin_number_reader.h"
+#include "skin/skin_value_readers.h"
+#include "skin/system_colour_lookups.h"
+
+namespace kelvra {
+
+namespace {
+
+struct StyleWord {
+  std::wstring_view word;
+  uint32_t bits;
+};
+
+// SkinFontStyleWords: the same bits as LoadFontEx's style flags.
+constexpr std::array<StyleWord, 8> kSkinFontStyleWords{{
+    {L"underlined", 4}, {L"underline", 4}, {L"italic", 0x200}, {L"bold", 0x100},
+    {L"strikethrough", 8}, {L"strike", 8}, {L"strikeout", 8}, {L"striked", 8},
+}};
+
+std::wstring SubParam(std::wstring_view value, std::wstring_view param, int32_t index) {
+  return SkinSubParamText(value, param, index, SystemColourLookups());
+}
+
+int32_t GradientTypeOfWord(std::wstring_view word) {
+  if (word == L"vertical") return 1;
+  if (word == L"rectangle") return 2;
+  if (word == L"ellipse") return 3;
+  return -1;
+}
+
+// SkinGradientParam: 0 when the value has no gradient of two or more sub-params
+// or none could be made (GDI+ missing).
+HANDLE BuildGradient(std::wstring_view value) {
+  const int32_t count = SkinSubParamCount(value, L"gradient");
+  if (count < 2) return nullptr;
+  int32_t type = GradientTypeOfWord(SubParam(value, L"gradient", 1));
+  int32_t first = 2;
+  if (type < 0) {
+    type = 0;
+    first = 1;
+  }
+  auto colourAt = [&](int32_t index) {
+    return static_cast<int>(SkinGradientColour(ReadSkinInteger(SubParam(value, L"gradient", index))));
+  };
+  HANDLE gradient = ::CreateGradient(type, colourAt(first), colourAt(first + 1));
+  if (!gradient || count < 4) return gradient;
+  for (int32_t n = first + 2;; n += 2) {
+    const std::wstring position = SubParam(value, L"gradient", n);
+    const std::wstring colour = SubParam(value, L"gradient", n + 1);
+    if (position.empty() && colour.empty()) break;
+    ::SetGradientColour(gradient, ReadSkinFloat(position),
+                        static_cast<int>(SkinGradientColour(ReadSkinInteger(colour))));
+  }
+  return gradient;
+}
+
+// SkinFontParam: 0 when the value has no font of two or more sub-params or the
+// font could not be made.
+HFONT BuildFont(std::wstring_view value) {
+  const int32_t count = SkinSubParamCount(value, L"font");
+  if (count < 2) return nullptr;
+  const std::wstring face = SubParam(value, L"font", 1);
+  const int32_t size = ReadSkinInteger(SubParam(value, L"font", 2));
+  uint32_t style = 0;
+  for (int32_t n = 3; n <= count; ++n) style |= SkinFontStyleWord(SubParam(value, L"font", n));
+  return LoadFontEx(face.c_str(), size, style);
+}
+
+}  // namespace
+
+uint32_t SkinFontStyleWord(std::wstring_view word) {
+  for (const auto& entry : kSkinFontStyleWords)
+    if (entry.word == word) return entry.bits;
+  return 0;
+}
+
+uint32_t SkinGradientColour(int32_t colour) {
+  const auto bits = static_cast<uint32_t>(colour);
+  if (bits >> 24) return bits;
+  return static_cast<uint32_t>(MakeArgb(255, static_cast<int32_t>(bits & 0xFF), static_cast<int32_t>((bits >> 8) & 0xFF),
+                                        static_cast<int32_t>((bits >> 16) & 0xFF)));
+}
+
+void PrebuildSkinPropertyData(SkinRecord& skin, SkinPropertyRecord& property, std::wstring_view value) {
+  const auto gradient = reinterpret_cast<uintptr_t>(BuildGradient(value));
+  if (gradient) RegisterSkinDataObject(gradient, SkinDataRelease::Gradient);
+  const auto font = reinterpret_cast<uintptr_t>(BuildFont(value));
+  if (font) {
+    RegisterSkinDataObject(font, SkinDataRelease::Font);
+    // The font replaces the gradient as the data before anyone could read the
+    // gradient: nothing will ever paint with it.
+    if (gradient) DiscardSkinDataObject(gradient);
+    AttachSkinPropertyData(skin, property, kSkinDataOther, font);
+    property.size = 0;
+    return;
+  }
+  if (gradient) {
+    AttachSkinPropertyData(skin, property, kSkinDataOther, gradient);
+    property.size = 4;
+  }
+}
+
+}  // namespace kelvra

@@ -1,0 +1,55 @@
+// Case folding and trimming of skin names and values.
+#include "skin/skin_text.h"
+
+namespace kelvra {
+
+wchar_t LowerCaseChar(wchar_t c) {
+  const unsigned u = static_cast<unsigned>(c);
+  if (u < 0x80) return (u >= 'A' && u <= 'Z') ? static_cast<wchar_t>(u + 32) : c;
+  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<wchar_t>(u + 0x20);
+  if (u >= 0x100 && u <= 0x17F) {
+    // Latin Extended-A pairs capital and small letters; the pairing flips parity at
+    // U+0138 and U+0149, and U+0178 is the capital of U+00FF.
+    if (u == 0x178) return static_cast<wchar_t>(0xFF);
+    if ((u <= 0x137 || (u >= 0x14A && u <= 0x177)) && u % 2 == 0) return static_cast<wchar_t>(u + 1);
+    if (((u >= 0x139 && u <= 0x148) || (u >= 0x179 && u <= 0x17E)) && u % 2 == 1) return static_cast<wchar_t>(u + 1);
+    return c;
+  }
+  if (u >= 0x391 && u <= 0x3AB && u != 0x3A2) return static_cast<wchar_t>(u + 0x20);
+  if (u >= 0x410 && u <= 0x42F) return static_cast<wchar_t>(u + 0x20);
+  if (u >= 0x400 && u <= 0x40F) return static_cast<wchar_t>(u + 0x50);
+  if (u >= 0xFF21 && u <= 0xFF3A) return static_cast<wchar_t>(u + 0x20);
+  return c;
+}
+
+void LowerCaseInPlace(std::wstring& text) {
+  for (wchar_t& c : text) c = LowerCaseChar(c);
+}
+
+std::wstring LowerCaseText(std::wstring_view text) {
+  std::wstring lower(text);
+  LowerCaseInPlace(lower);
+  return lower;
+}
+
+bool EqualsCaseBlind(std::wstring_view a, std::wstring_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i] && LowerCaseChar(a[i]) != LowerCaseChar(b[i])) return false;
+  return true;
+}
+
+std::wstring_view TrimBlanks(std::wstring_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+std::wstring_view TrimBlanksAndSemicolons(std::wstring_view text) {
+  auto strip = [](wchar_t c) { return IsBlank(c) || c == L';'; };
+  while (!text.empty() && strip(text.front())) text.remove_prefix(1);
+  while (!text.empty() && strip(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace kelvra

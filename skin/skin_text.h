@@ -1,0 +1,27 @@
+// Text helpers of the skin engine: the one case folding that setters and readers
+// share, and blank trimming. Pure code: no <windows.h>.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kelvra {
+
+// Lower case for ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic and the
+// full-width Latin letters. The same rule on every platform, so a name set on one
+// side of a comparison always folds like the name on the other.
+wchar_t LowerCaseChar(wchar_t c);
+std::wstring LowerCaseText(std::wstring_view text);
+void LowerCaseInPlace(std::wstring& text);
+// Case-blind equality under LowerCaseChar.
+bool EqualsCaseBlind(std::wstring_view a, std::wstring_view b);
+
+constexpr bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+std::wstring_view TrimBlanks(std::wstring_view text);
+// Blanks and ";" stripped from both ends, in any mix.
+std::wstring_view TrimBlanksAndSemicolons(std::wstring_view text);
+
+// The text of a nullable C string; a null pointer reads as "".
+inline std::wstring_view TextOrEmpty(const wchar_t* text) { return text ? std::wstring_view(text) : std::wstring_view(); }
+
+}  // namespace kelvra

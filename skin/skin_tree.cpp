@@ -1,0 +1,131 @@
+// The property tree of one skin, and its flat index of property paths.
+#include "skin/skin_tree.h"
+
+#include "skin/skin_text.h"
+
+namespace kelvra {
+
+namespace {
+
+// Readers build their keys here: a look-up allocates nothing once the buffer has
+// grown to the longest path.
+std::wstring& KeyBuffer() {
+  thread_local std::wstring key;
+  return key;
+}
+
+void AppendFolded(std::wstring& out, std::wstring_view text) {
+  for (const wchar_t c : text) out.push_back(LowerCaseChar(c));
+}
+
+// Splits "word : theme : rest" into its trimmed word and theme.
+void SplitThemed(std::wstring_view component, std::size_t colon, std::wstring_view& word, std::wstring_view& theme) {
+  word = TrimBlanks(component.substr(0, colon));
+  theme = component.substr(colon + 1);
+  theme = TrimBlanks(theme.substr(0, theme.find(L':')));
+}
+
+// The key of (component, state, property), folding every name as it goes.
+void BuildFoldedKey(std::wstring& key, std::wstring_view componentWord, std::wstring_view theme,
+                    std::wstring_view state, std::wstring_view property, bool themed) {
+  key.clear();
+  AppendFolded(key, componentWord);
+  if (themed) {
+    key.push_back(L':');
+    AppendFolded(key, theme);
+  }
+  key.push_back(L'\0');
+  AppendFolded(key, state);
+  key.push_back(L'\0');
+  AppendFolded(key, property);
+}
+
+SkinPropertyRecord* Probe(const SkinRecord& skin, std::wstring_view key) {
+  auto it = skin.propertyIndex.find(key);
+  return it == skin.propertyIndex.end() ? nullptr : it->second;
+}
+
+}  // namespace
+
+void AppendSkinPropertyPath(std::wstring& key, std::wstring_view component, std::wstring_view state,
+                            std::wstring_view property) {
+  key.append(component).append(1, L'\0').append(state).append(1, L'\0').append(property);
+}
+
+SkinRecord::SkinRecord(const SkinRecord& other)
+    : name(other.name),
+      author(other.author),
+      date(other.date),
+      version(other.version),
+      url(other.url),
+      components(other.components),
+      SkinAutoUpdate(other.SkinAutoUpdate) {
+  propertyIndex.reserve(other.propertyIndex.size());
+  std::wstring key;
+  for (const auto& component : components)
+    for (const auto& state : component->states)
+      for (const auto& property : state->properties) {
+        key.clear();
+        AppendSkinPropertyPath(key, component->name, state->name, property->name);
+        propertyIndex.emplace(key, property.get());
+      }
+}
+
+std::wstring NormaliseComponentName(std::wstring_view lowerComponent) {
+  const auto colon = lowerComponent.find(L':');
+  if (colon == std::wstring_view::npos) return std::wstring(lowerComponent);
+  std::wstring_view word, theme;
+  SplitThemed(lowerComponent, colon, word, theme);
+  std::wstring joined(word);
+  joined += L':';
+  joined += theme;
+  return joined;
+}
+
+SkinPropertyRecord& FindOrAddSkinProperty(SkinRecord& skin, std::wstring_view component, std::wstring_view state,
+                                          std::wstring_view property) {
+  std::wstring& key = KeyBuffer();
+  key.clear();
+  AppendSkinPropertyPath(key, component, state, property);
+  if (SkinPropertyRecord* found = Probe(skin, key)) return *found;
+  SkinPropertyRecord& added =
+      skin.components.FindOrAdd(component).states.FindOrAdd(state).properties.FindOrAdd(property);
+  skin.propertyIndex.emplace(key, &added);
+  return added;
+}
+
+SkinPropertyRecord* SelectSkinProperty(const SkinRecord& skin, std::wstring_view component, std::wstring_view state,
+                                       std::wstring_view property) {
+  std::wstring& key = KeyBuffer();
+  key.clear();
+  AppendSkinPropertyPath(key, component, state, property);
+  return Probe(skin, key);
+}
+
+ResolvedSkinProperty ResolveThemedComponent(const SkinRecord& skin, std::wstring_view component,
+                                            std::wstring_view state, std::wstring_view property,
+                                            std::wstring_view themeWord) {
+  std::wstring_view word = TrimBlanks(component), theme = themeWord;
+  if (const auto colon = component.find(L':'); colon != std::wstring_view::npos)
+    SplitThemed(component, colon, word, theme);
+  std::wstring candidate(word);
+  candidate += L':';
+  candidate += theme;
+  if (SkinPropertyRecord* themed = SelectSkinProperty(skin, candidate, state, property))
+    return {std::move(candidate), themed};
+  return {std::wstring(word), SelectSkinProperty(skin, word, state, property)};
+}
+
+SkinPropertyRecord* ReadSkinProperty(const SkinRecord& skin, std::wstring_view component, std::wstring_view state,
+                                     std::wstring_view property, std::wstring_view themeWord) {
+  std::wstring_view word = TrimBlanks(component), theme = themeWord;
+  if (const auto colon = component.find(L':'); colon != std::wstring_view::npos)
+    SplitThemed(component, colon, word, theme);
+  std::wstring& key = KeyBuffer();
+  BuildFoldedKey(key, word, theme, state, property, true);
+  if (SkinPropertyRecord* themed = Probe(skin, key)) return themed;
+  BuildFoldedKey(key, word, theme, state, property, false);
+  return Probe(skin, key);
+}
+
+}  // namespace kelvra

@@ -1,0 +1,128 @@
+// Params and sub-params of skin property values.
+#include "skin/skin_value_grammar.h"
+
+#include <string>
+
+#include "skin/skin_text.h"
+
+namespace kelvra {
+
+namespace detail {
+
+SkinValueParam ParseSkinValueField(std::wstring_view field) {
+  const auto colon = field.find(L':');
+  if (colon == std::wstring_view::npos) return {TrimBlanks(field), L"true"};
+  std::wstring_view rest = field.substr(colon + 1);
+  rest = rest.substr(0, rest.find(L':'));  // text after a second ":" is not part of it
+  const std::wstring_view value = TrimBlanks(rest);
+  return {TrimBlanks(field.substr(0, colon)), value.empty() ? std::wstring_view(L"true") : value};
+}
+
+}  // namespace detail
+
+std::wstring_view SkinValueField(std::wstring_view value, int32_t index) {
+  if (index < 1) return {};
+  std::size_t start = 0;
+  for (int32_t i = 1; i < index; ++i) {
+    const auto semicolon = value.find(L';', start);
+    if (semicolon == std::wstring_view::npos) return {};
+    start = semicolon + 1;
+  }
+  const auto end = value.find(L';', start);
+  return value.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
+}
+
+std::wstring_view FirstSkinValueField(std::wstring_view value) {
+  const std::wstring_view field = TrimBlanks(SkinValueField(value, 1));
+  return field.empty() ? TrimBlanks(value) : field;
+}
+
+bool SplitSkinValueParams(std::wstring_view value, std::vector<SkinValueParam>& params) {
+  const std::size_t before = params.size();
+  ForEachSkinValueParam(value, [&](const SkinValueParam& param) {
+    params.push_back(param);
+    return false;
+  });
+  return params.size() > before;
+}
+
+bool HasSkinValueParams(std::wstring_view value) {
+  bool any = false;
+  ForEachSkinValueParam(value, [&](const SkinValueParam&) { return any = true; });
+  return any;
+}
+
+std::optional<std::wstring_view> FindSkinValueParam(std::wstring_view value, std::wstring_view name) {
+  std::optional<std::wstring_view> found;
+  ForEachSkinValueParam(value, [&](const SkinValueParam& param) {
+    if (!EqualsCaseBlind(param.name, name)) return false;
+    found = param.value;
+    return true;
+  });
+  return found;
+}
+
+namespace {
+
+void ReplaceAll(std::wstring& text, const std::wstring& what, std::wstring_view with) {
+  if (what.empty()) return;
+  for (auto at = text.find(what); at != std::wstring::npos; at = text.find(what, at + with.size()))
+    text.replace(at, what.size(), with);
+}
+
+// Masks the first span from `open` to the first `close` after it: every
+// occurrence of that span's text becomes "#".
+void MaskFirstSpan(std::wstring& text, wchar_t open, wchar_t close) {
+  const auto start = text.find(open);
+  if (start == std::wstring::npos) return;
+  const auto end = text.find(close, start + 1);
+  if (end == std::wstring::npos) return;
+  ReplaceAll(text, text.substr(start, end - start + 1), L"#");
+}
+
+}  // namespace
+
+int32_t CountSkinSubParams(std::wstring_view paramValue) {
+  std::wstring masked = LowerCaseText(paramValue);
+  MaskFirstSpan(masked, L'(', L')');
+  MaskFirstSpan(masked, L'"', L'"');
+  MaskFirstSpan(masked, L'\'', L'\'');
+  MaskFirstSpan(masked, L'{', L'}');
+  int32_t count = 0;
+  std::size_t start = 0;
+  for (;;) {
+    const auto comma = masked.find(L',', start);
+    const std::size_t length = (comma == std::wstring::npos ? masked.size() : comma) - start;
+    if (length == 0) return count;  // blanks count as content; only a truly empty field ends
+    ++count;
+    if (comma == std::wstring::npos) return count;
+    start = comma + 1;
+  }
+}
+
+std::optional<std::wstring_view> SkinSubParamItem(std::wstring_view paramValue, int32_t index) {
+  if (index < 1) return std::nullopt;
+  bool skip = false, quote = false;
+  std::size_t start = 0;
+  int32_t number = 1;
+  for (std::size_t i = 0; i < paramValue.size(); ++i) {
+    const wchar_t c = paramValue[i];
+    if (c == L'"' || c == L'\'') {
+      // Either quote character closes either.
+      if (!skip && !quote) skip = quote = true;
+      else if (quote) skip = quote = false;
+    } else if ((c == L'(' || c == L'{') && !skip) {
+      skip = true;
+    } else if (c == L')' || c == L'}') {
+      skip = false;  // even inside quotes
+    } else if (c == L',' && !skip) {
+      if (number == index) return TrimBlanks(paramValue.substr(start, i - start));
+      ++number;
+      start = i + 1;
+    }
+  }
+  if (number == index) return TrimBlanks(paramValue.substr(start));
+  return std::nullopt;
+}
+
+}  // namespace kelvra

@@ -1,0 +1,51 @@
+// ColourFromString of each notation against the cheapest thing it must do: a
+// lower-cased copy of the same text (the baseline).
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "kelvra.h"
+#include "skin/skin_text.h"
+#include "skin/system_colour_lookups.h"
+#include "tests/skin/bench_ratio_reporter.h"
+
+namespace {
+
+const wchar_t* const kNotations[] = {
+    L"rgba(255, 128, 0, 0.5)",
+    L"rgb(191,219,255);",
+    L"getuicolour(UISTYLE_OFFICE2007, menuhotborder, UICOLOURMODE_DEFAULT)",
+    L"#15428B",
+    L"COLOR_BTNFACE;",
+    L"LightGoldenrodYellow;",
+    L"not a colour at all",
+};
+
+void BM_LowerCaseCopy(benchmark::State& state) {
+  const std::wstring text = kNotations[state.range(0)];
+  for (auto _ : state) benchmark::DoNotOptimize(kelvra::LowerCaseText(text));
+}
+
+void BM_ColourFromString(benchmark::State& state) {
+  const std::wstring text = kNotations[state.range(0)];
+  for (auto _ : state) benchmark::DoNotOptimize(kelvra::ColourFromString(text));
+}
+
+BENCHMARK(BM_LowerCaseCopy)->DenseRange(0, 6);
+BENCHMARK(BM_ColourFromString)->DenseRange(0, 6);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Kelvra_Init();
+  benchmark::Initialize(&argc, argv);
+  kelvra::bench::RatioReporter reporter([](const std::string& name) {
+    const std::string family = "BM_ColourFromString";
+    if (name.rfind(family, 0) != 0) return std::string();
+    return "BM_LowerCaseCopy" + name.substr(family.size());
+  });
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  Kelvra_End();
+  return 0;
+}
