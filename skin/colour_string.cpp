@@ -3,7 +3,6 @@
 #include "skin/colour_string.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 #include "core/colour/colour_math.h"
@@ -14,12 +13,7 @@ namespace kelvra {
 
 namespace {
 
-struct NamedNumber {
-  std::wstring_view name;
-  int32_t value;
-};
-
-constexpr std::array<NamedNumber, 35> kSystemColourNames{{
+constexpr SkinKeyword kSystemColourNames[] = {
     {L"color_3ddkshadow", 21}, {L"color_3dface", 15}, {L"color_3dhighlight", 20}, {L"color_3dlight", 22},
     {L"color_3dshadow", 16}, {L"color_activeborder", 10}, {L"color_activecaption", 2},
     {L"color_appworkspace", 12}, {L"color_background", 1}, {L"color_btnface", 15},
@@ -31,23 +25,16 @@ constexpr std::array<NamedNumber, 35> kSystemColourNames{{
     {L"color_infobk", 24}, {L"color_infotext", 23}, {L"color_menu", 4}, {L"color_menuhilight", 29},
     {L"color_menubar", 30}, {L"color_menutext", 7}, {L"color_scrollbar", 0}, {L"color_window", 5},
     {L"color_windowframe", 6}, {L"color_windowtext", 8},
-}};
+};
 
-constexpr std::array<NamedNumber, 3> kUIStyleNames{{
-    {L"uistyle_whidbey", 5}, {L"uistyle_office2003", 0x1000000}, {L"uistyle_office2007", 0x2000000}}};
+constexpr SkinKeyword kUIStyleNames[] = {
+    {L"uistyle_whidbey", 5}, {L"uistyle_office2003", 0x1000000}, {L"uistyle_office2007", 0x2000000}};
 
-constexpr std::array<NamedNumber, 10> kUIColourModeNames{{
+constexpr SkinKeyword kUIColourModeNames[] = {
     {L"uicolourmode_default", 0}, {L"uicolourmode_default_blue", 1}, {L"uicolourmode_default_olive", 2},
     {L"uicolourmode_default_silver", 3}, {L"uicolourmode_default_grey", 4}, {L"uicolourmode_custom", 5},
     {L"uicolourmode_custom_blue", 6}, {L"uicolourmode_custom_olive", 7}, {L"uicolourmode_custom_silver", 8},
-    {L"uicolourmode_custom_grey", 9}}};
-
-template <std::size_t N>
-int32_t LookUp(const std::array<NamedNumber, N>& table, std::wstring_view lowerName, int32_t missing) {
-  for (const auto& entry : table)
-    if (entry.name == lowerName) return entry.value;
-  return missing;
-}
+    {L"uicolourmode_custom_grey", 9}};
 
 // The notations with brackets apply only when the first ")" comes after the
 // first "(" (or there is a ")" and no "(" at all).
@@ -75,17 +62,7 @@ void StripNotation(std::wstring& text, std::wstring_view keyword, bool hashToo) 
   EraseChars(text, [](wchar_t c) { return c == L'(' || c == L')' || c == L';'; });
 }
 
-// The index-th ","-field (from 1); empty past the last.
-std::wstring_view CommaField(std::wstring_view text, int index) {
-  std::size_t start = 0;
-  for (int i = 1; i < index; ++i) {
-    const auto comma = text.find(L',', start);
-    if (comma == std::wstring_view::npos) return {};
-    start = comma + 1;
-  }
-  const auto comma = text.find(L',', start);
-  return text.substr(start, comma == std::wstring_view::npos ? std::wstring_view::npos : comma - start);
-}
+std::wstring_view CommaField(std::wstring_view text, int index) { return NthField(text, L',', index); }
 
 int32_t ParseRgba(std::wstring& text) {
   StripNotation(text, L"rgba", false);
@@ -112,9 +89,9 @@ int32_t ParseRgb(std::wstring& text) {
 int32_t ParseUIColour(std::wstring& text, const ColourLookups& lookups) {
   StripNotation(text, L"getuicolour", true);
   const std::wstring_view fields(text);
-  const int32_t style = LookUp(kUIStyleNames, CommaField(fields, 1), 0);
+  const int32_t style = LookUpSkinKeyword(kUIStyleNames, CommaField(fields, 1), 0);
   const int32_t index = std::max<int32_t>(lookups.UIColourIndex(CommaField(fields, 2)), 0);
-  const int32_t mode = LookUp(kUIColourModeNames, CommaField(fields, 3), 0);
+  const int32_t mode = LookUpSkinKeyword(kUIColourModeNames, CommaField(fields, 3), 0);
   return lookups.UIColour(style, index, mode);
 }
 
@@ -145,7 +122,7 @@ int32_t SystemColourIndexOfName(std::wstring_view name) {
   wchar_t lower[40];
   if (name.size() > std::size(lower)) return -1;
   for (std::size_t i = 0; i < name.size(); ++i) lower[i] = LowerCaseChar(name[i]);
-  return LookUp(kSystemColourNames, std::wstring_view(lower, name.size()), -1);
+  return LookUpSkinKeyword(kSystemColourNames, std::wstring_view(lower, name.size()), -1);
 }
 
 int32_t ColourFromString(std::wstring_view source, const ColourLookups& lookups) {

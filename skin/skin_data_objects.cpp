@@ -25,24 +25,28 @@ std::unordered_map<uintptr_t, SkinDataObject>& Registry() {
   return registry;
 }
 
+// Only what still is a GDI object of that type: a handle someone else deleted may
+// have been handed out again as something else.
+void DeleteIfOfType(uintptr_t handle, DWORD type) {
+  auto object = reinterpret_cast<HGDIOBJ>(handle);
+  if (GetObjectType(object) == type) DeleteObject(object);
+}
+
 void Release(uintptr_t handle, const SkinDataObject& object) {
   switch (object.release) {
     case SkinDataRelease::Gradient:
-      if (GradientRecord* gradient = FindGradient(reinterpret_cast<const void*>(handle))) GradientList().Remove(gradient);
+      if (GradientRecord* gradient = FindGradient(reinterpret_cast<const void*>(handle)))
+        GradientList().Remove(gradient);
       break;
-    case SkinDataRelease::Font: {
-      auto font = reinterpret_cast<HGDIOBJ>(handle);
-      if (GetObjectType(font) == OBJ_FONT) DeleteObject(font);
+    case SkinDataRelease::Font:
+      DeleteIfOfType(handle, OBJ_FONT);
       break;
-    }
     case SkinDataRelease::Icon:
       DestroyIcon(reinterpret_cast<HICON>(handle));
       break;
-    case SkinDataRelease::Bitmap: {
-      auto bitmap = reinterpret_cast<HGDIOBJ>(handle);
-      if (GetObjectType(bitmap) == OBJ_BITMAP) DeleteObject(bitmap);
+    case SkinDataRelease::Bitmap:
+      DeleteIfOfType(handle, OBJ_BITMAP);
       break;
-    }
     case SkinDataRelease::MemoryBlock:
       break;  // the entry owns the block
   }

@@ -53,8 +53,11 @@ void RemoveSkin(SkinRecord* skin) {
 }
 
 SkinRecord* FindSkinByName(std::wstring_view name) {
+  thread_local std::wstring key;  // reused: a look-up allocates nothing
+  key.assign(name);
+  LowerCaseInPlace(key);
   auto& names = Names();
-  auto it = names.find(LowerCaseText(name));
+  auto it = names.find(std::wstring_view(key));
   if (it == names.end()) return nullptr;
   for (SkinRecord* skin : it->second)
     if (SkinList().Contains(skin) && EqualsCaseBlind(skin->name, name)) return skin;

@@ -1,7 +1,6 @@
 // SkinGradientParam and SkinFontParam: objects built from a value when it is set.
 #include "skin/skin_prebuild.h"
 
-#include <array>
 #include <string>
 
 #include "kelvra.h"
@@ -9,6 +8,7 @@
 #include "core/text/font_loading.h"
 #include "skin/skin_data_objects.h"
 #include "skin/skin_number_reader.h"
+#include "skin/skin_text.h"
 #include "skin/skin_value_readers.h"
 #include "skin/system_colour_lookups.h"
 
@@ -16,19 +16,14 @@ namespace kelvra {
 
 namespace {
 
-struct StyleWord {
-  std::wstring_view word;
-  uint32_t bits;
-};
-
 // SkinFontStyleWords: the same bits as LoadFontEx's style flags.
-constexpr std::array<StyleWord, 8> kSkinFontStyleWords{{
+constexpr SkinKeyword SkinFontStyleWords[] = {
     {L"underlined", 4}, {L"underline", 4}, {L"italic", 0x200}, {L"bold", 0x100},
     {L"strikethrough", 8}, {L"strike", 8}, {L"strikeout", 8}, {L"striked", 8},
-}};
+};
 
 std::wstring SubParam(std::wstring_view value, std::wstring_view param, int32_t index) {
-  return SkinSubParamText(value, param, index, SystemColourLookups());
+  return LookupSkinPropertySubParam(value, param, index, SystemColourLookups());
 }
 
 int32_t GradientTypeOfWord(std::wstring_view word) {
@@ -40,7 +35,7 @@ int32_t GradientTypeOfWord(std::wstring_view word) {
 
 // SkinGradientParam: 0 when the value has no gradient of two or more sub-params
 // or none could be made (GDI+ missing).
-HANDLE BuildGradient(std::wstring_view value) {
+HANDLE SkinGradientParam(std::wstring_view value) {
   const int32_t count = SkinSubParamCount(value, L"gradient");
   if (count < 2) return nullptr;
   int32_t type = GradientTypeOfWord(SubParam(value, L"gradient", 1));
@@ -66,7 +61,7 @@ HANDLE BuildGradient(std::wstring_view value) {
 
 // SkinFontParam: 0 when the value has no font of two or more sub-params or the
 // font could not be made.
-HFONT BuildFont(std::wstring_view value) {
+HFONT SkinFontParam(std::wstring_view value) {
   const int32_t count = SkinSubParamCount(value, L"font");
   if (count < 2) return nullptr;
   const std::wstring face = SubParam(value, L"font", 1);
@@ -79,22 +74,20 @@ HFONT BuildFont(std::wstring_view value) {
 }  // namespace
 
 uint32_t SkinFontStyleWord(std::wstring_view word) {
-  for (const auto& entry : kSkinFontStyleWords)
-    if (entry.word == word) return entry.bits;
-  return 0;
+  return static_cast<uint32_t>(LookUpSkinKeyword(SkinFontStyleWords, word, 0));
 }
 
 uint32_t SkinGradientColour(int32_t colour) {
   const auto bits = static_cast<uint32_t>(colour);
   if (bits >> 24) return bits;
-  return static_cast<uint32_t>(MakeArgb(255, static_cast<int32_t>(bits & 0xFF), static_cast<int32_t>((bits >> 8) & 0xFF),
-                                        static_cast<int32_t>((bits >> 16) & 0xFF)));
+  const auto channel = [bits](int shift) { return static_cast<int32_t>((bits >> shift) & 0xFF); };
+  return static_cast<uint32_t>(MakeArgb(255, channel(0), channel(8), channel(16)));
 }
 
 void PrebuildSkinPropertyData(SkinRecord& skin, SkinPropertyRecord& property, std::wstring_view value) {
-  const auto gradient = reinterpret_cast<uintptr_t>(BuildGradient(value));
+  const auto gradient = reinterpret_cast<uintptr_t>(SkinGradientParam(value));
   if (gradient) RegisterSkinDataObject(gradient, SkinDataRelease::Gradient);
-  const auto font = reinterpret_cast<uintptr_t>(BuildFont(value));
+  const auto font = reinterpret_cast<uintptr_t>(SkinFontParam(value));
   if (font) {
     RegisterSkinDataObject(font, SkinDataRelease::Font);
     // The font replaces the gradient as the data before anyone could read the

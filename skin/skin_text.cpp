@@ -39,6 +39,18 @@ bool EqualsCaseBlind(std::wstring_view a, std::wstring_view b) {
   return true;
 }
 
+std::wstring_view NthField(std::wstring_view text, wchar_t separator, int32_t index) {
+  if (index < 1) return {};
+  std::size_t start = 0;
+  for (int32_t i = 1; i < index; ++i) {
+    const auto at = text.find(separator, start);
+    if (at == std::wstring_view::npos) return {};
+    start = at + 1;
+  }
+  const auto end = text.find(separator, start);
+  return text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
+}
+
 std::wstring_view TrimBlanks(std::wstring_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);

@@ -2,6 +2,8 @@
 // share, and blank trimming. Pure code: no <windows.h>.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -21,7 +23,26 @@ std::wstring_view TrimBlanks(std::wstring_view text);
 // Blanks and ";" stripped from both ends, in any mix.
 std::wstring_view TrimBlanksAndSemicolons(std::wstring_view text);
 
+// The index-th field (from 1) of a text cut at every `separator`, untrimmed;
+// empty past the last field and for an index below 1.
+std::wstring_view NthField(std::wstring_view text, wchar_t separator, int32_t index);
+
+// A keyword of a fixed table and its value; look-ups compare exactly (callers
+// fold case first).
+struct SkinKeyword {
+  std::wstring_view word;
+  int32_t value;
+};
+template <std::size_t N>
+int32_t LookUpSkinKeyword(const SkinKeyword (&table)[N], std::wstring_view word, int32_t missing) {
+  for (const auto& entry : table)
+    if (entry.word == word) return entry.value;
+  return missing;
+}
+
 // The text of a nullable C string; a null pointer reads as "".
-inline std::wstring_view TextOrEmpty(const wchar_t* text) { return text ? std::wstring_view(text) : std::wstring_view(); }
+inline std::wstring_view TextOrEmpty(const wchar_t* text) {
+  return text ? std::wstring_view(text) : std::wstring_view();
+}
 
 }  // namespace kelvra

@@ -20,7 +20,7 @@ KELVRA_API LPCWSTR KELVRA_CALL GetSkinPropertyParam(HANDLE skin, LPCWSTR compone
   try {
     const auto* found = LookUpSkinProperty(skin, component, state, property);
     if (!found) return kelvra::ReturnEmptyText();
-    return kelvra::ReturnText(kelvra::SkinParamText(found->value, TextOrEmpty(param), SystemColourLookups()));
+    return kelvra::ReturnText(kelvra::LookupSkinPropertyParam(found->value, TextOrEmpty(param), SystemColourLookups()));
   } catch (...) {
     return L"";
   }
@@ -42,7 +42,7 @@ KELVRA_API LPCWSTR KELVRA_CALL GetSkinPropertySubParam(HANDLE skin, LPCWSTR comp
     const auto* found = LookUpSkinProperty(skin, component, state, property);
     if (!found) return kelvra::ReturnEmptyText();
     return kelvra::ReturnText(
-        kelvra::SkinSubParamText(found->value, TextOrEmpty(param), index, SystemColourLookups()));
+        kelvra::LookupSkinPropertySubParam(found->value, TextOrEmpty(param), index, SystemColourLookups()));
   } catch (...) {
     return L"";
   }

@@ -20,17 +20,7 @@ SkinValueParam ParseSkinValueField(std::wstring_view field) {
 
 }  // namespace detail
 
-std::wstring_view SkinValueField(std::wstring_view value, int32_t index) {
-  if (index < 1) return {};
-  std::size_t start = 0;
-  for (int32_t i = 1; i < index; ++i) {
-    const auto semicolon = value.find(L';', start);
-    if (semicolon == std::wstring_view::npos) return {};
-    start = semicolon + 1;
-  }
-  const auto end = value.find(L';', start);
-  return value.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
-}
+std::wstring_view SkinValueField(std::wstring_view value, int32_t index) { return NthField(value, L';', index); }
 
 std::wstring_view FirstSkinValueField(std::wstring_view value) {
   const std::wstring_view field = TrimBlanks(SkinValueField(value, 1));

@@ -56,7 +56,8 @@ std::wstring SkinPropertyText(std::wstring_view value, const ColourLookups& look
   return colour != kNoColour ? ColourToText(colour) : std::wstring(value);
 }
 
-std::wstring SkinParamText(std::wstring_view value, std::wstring_view paramName, const ColourLookups& lookups) {
+std::wstring LookupSkinPropertyParam(std::wstring_view value, std::wstring_view paramName,
+                                     const ColourLookups& lookups) {
   if (paramName.empty()) return std::wstring(TrimBlanksAndSemicolons(SkinValueField(value, 1)));
   if (!HasSkinValueParams(value)) return std::wstring(TrimBlanksAndSemicolons(value));
   const auto param = FindSkinValueParam(value, paramName);
@@ -73,7 +74,7 @@ int32_t SkinSubParamCount(std::wstring_view value, std::wstring_view paramName) 
   return param ? CountSkinSubParams(*param) : 0;
 }
 
-std::wstring SkinSubParamText(std::wstring_view value, std::wstring_view paramName, int32_t index,
+std::wstring LookupSkinPropertySubParam(std::wstring_view value, std::wstring_view paramName, int32_t index,
                               const ColourLookups& lookups) {
   const auto item = FindItem(value, paramName, index);
   if (!item) return std::wstring();

@@ -22,11 +22,12 @@ int32_t SkinPropertyColour(std::wstring_view value, const ColourLookups& lookups
 
 // GetSkinPropertyParam: "" names the first field; a param holding one colour
 // comes back as its decimal; "" when the param is missing.
-std::wstring SkinParamText(std::wstring_view value, std::wstring_view paramName, const ColourLookups& lookups);
+std::wstring LookupSkinPropertyParam(std::wstring_view value, std::wstring_view paramName,
+                                     const ColourLookups& lookups);
 // CountSkinPropertySubParams: 0 for an empty or missing param name.
 int32_t SkinSubParamCount(std::wstring_view value, std::wstring_view paramName);
 // GetSkinPropertySubParam: a colour item as its decimal; "" when missing.
-std::wstring SkinSubParamText(std::wstring_view value, std::wstring_view paramName, int32_t index,
+std::wstring LookupSkinPropertySubParam(std::wstring_view value, std::wstring_view paramName, int32_t index,
                               const ColourLookups& lookups);
 // GetSkinPropertySubParamColour: kNoColour when missing.
 int32_t SkinSubParamColour(std::wstring_view value, std::wstring_view paramName, int32_t index,

@@ -162,7 +162,7 @@ TEST(SkinValueReaders, ParamText) {
       {L"a: 1; a: 2", L"a", L"1"},   // the first wins
   };
   for (const auto& c : cases)
-    EXPECT_EQ(kelvra::SkinParamText(c.value, c.param, lookups), c.expected)
+    EXPECT_EQ(kelvra::LookupSkinPropertyParam(c.value, c.param, lookups), c.expected)
         << testing::PrintToString(std::wstring(c.value)) << " / " << testing::PrintToString(std::wstring(c.param));
 }
 
@@ -172,21 +172,22 @@ TEST(SkinValueReaders, SubParamsWithColours) {
   EXPECT_EQ(kelvra::SkinSubParamCount(gradient, L"gradient"), 5);
   EXPECT_EQ(kelvra::SkinSubParamCount(gradient, L""), 0);
   EXPECT_EQ(kelvra::SkinSubParamCount(gradient, L"font"), 0);
-  EXPECT_EQ(kelvra::SkinSubParamText(gradient, L"gradient", 1, lookups), L"vertical");
-  EXPECT_EQ(kelvra::SkinSubParamText(gradient, L"gradient", 2, lookups), std::to_wstring(0xFFDBBF));
-  EXPECT_EQ(kelvra::SkinSubParamText(gradient, L"gradient", 3, lookups), std::to_wstring(101 + 145 * 256 + 205 * 65536));
-  EXPECT_EQ(kelvra::SkinSubParamText(gradient, L"gradient", 4, lookups), L"");
-  EXPECT_EQ(kelvra::SkinSubParamText(gradient, L"", 1, lookups), L"");
+  EXPECT_EQ(kelvra::LookupSkinPropertySubParam(gradient, L"gradient", 1, lookups), L"vertical");
+  EXPECT_EQ(kelvra::LookupSkinPropertySubParam(gradient, L"gradient", 2, lookups), std::to_wstring(0xFFDBBF));
+  EXPECT_EQ(kelvra::LookupSkinPropertySubParam(gradient, L"gradient", 3, lookups),
+            std::to_wstring(101 + 145 * 256 + 205 * 65536));
+  EXPECT_EQ(kelvra::LookupSkinPropertySubParam(gradient, L"gradient", 4, lookups), L"");
+  EXPECT_EQ(kelvra::LookupSkinPropertySubParam(gradient, L"", 1, lookups), L"");
   EXPECT_EQ(kelvra::SkinSubParamColour(gradient, L"gradient", 2, lookups), 0xFFDBBF);
   EXPECT_EQ(kelvra::SkinSubParamColour(gradient, L"gradient", 1, lookups), kelvra::kNoColour);
   EXPECT_EQ(kelvra::SkinSubParamColour(gradient, L"gradient", 9, lookups), kelvra::kNoColour);
 
   // An ARGB colour with alpha 128 or more reads as negative text; read back as an
   // integer it is the same 32 bits.
-  const std::wstring argb = kelvra::SkinSubParamText(L"c: rgba(255,0,0,0.5), x", L"c", 1, lookups);
+  const std::wstring argb = kelvra::LookupSkinPropertySubParam(L"c: rgba(255,0,0,0.5), x", L"c", 1, lookups);
   EXPECT_EQ(argb, L"-2130771968");
   EXPECT_EQ(static_cast<uint32_t>(kelvra::ReadSkinInteger(argb)), 0x80FF0000u);
-  EXPECT_EQ(kelvra::SkinSubParamText(L"bold; italic", L"bold", 1, lookups), L"true");
+  EXPECT_EQ(kelvra::LookupSkinPropertySubParam(L"bold; italic", L"bold", 1, lookups), L"true");
 }
 
 }  // namespace
