@@ -1,6 +1,7 @@
-# The UI colours without a visual style (the grey scheme) and the painter without
+# The UI colours without a visual style (the grey scheme), the built-in skins' glyphs
+# drawn by DrawFrameControl, and the painter without
 # GDI+.
-foreach(program ui_colour_lookup_test ui_colour_setters_test)
+foreach(program ui_colour_lookup_test ui_colour_setters_test builtin_skin_images_test)
   if(TARGET test_${program})
     kelvra_add_test_variant(skin.${program}.no_uxtheme test_${program} ENV "WINEDLLOVERRIDES=uxtheme=d")
   endif()

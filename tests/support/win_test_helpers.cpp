@@ -140,6 +140,28 @@ bool WriteFileBytes(const std::wstring& path, const void* data, size_t size) {
   return ok && written == size;
 }
 
+BitmapPixels ReadBitmapPixels(HBITMAP bitmap) {
+  BitmapPixels result;
+  BITMAP info{};
+  if (!bitmap || GetObjectW(bitmap, sizeof(info), &info) != sizeof(info)) return result;
+  BITMAPINFO header{};
+  header.bmiHeader.biSize = sizeof(header.bmiHeader);
+  header.bmiHeader.biWidth = info.bmWidth;
+  header.bmiHeader.biHeight = -info.bmHeight;  // top row first
+  header.bmiHeader.biPlanes = 1;
+  header.bmiHeader.biBitCount = 32;
+  header.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+  HDC dc = GetDC(nullptr);
+  const int rows = GetDIBits(dc, bitmap, 0, info.bmHeight, pixels.data(), &header, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, dc);
+  if (rows != info.bmHeight) return result;
+  result.width = info.bmWidth;
+  result.height = info.bmHeight;
+  result.pixels = std::move(pixels);
+  return result;
+}
+
 size_t ProcessMemoryBytes() {
   PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof(counters);

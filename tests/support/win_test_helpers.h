@@ -66,6 +66,17 @@ class Dib32 {
   uint32_t* bits_ = nullptr;
 };
 
+// The pixels of any bitmap as 32-bit 0xAARRGGBB values, top row first (alpha as the
+// bitmap stores it); empty when the handle is no bitmap.
+struct BitmapPixels {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
+  uint32_t Alpha(int x, int y) const { return At(x, y) >> 24; }
+};
+BitmapPixels ReadBitmapPixels(HBITMAP bitmap);
+
 // A path under the test program's temporary folder (created on first use).
 std::wstring TempPath(const std::wstring& name);
 // Writes bytes to a file; true on success.
