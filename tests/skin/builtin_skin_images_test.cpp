@@ -9,7 +9,6 @@
 #include "core/platform/uxtheme_api.h"
 #include "skin/builtin_skin_drawn_images.h"
 #include "skin/builtin_skin_stored_images.h"
-#include "skin/two_background_alpha.h"
 #include "tests/support/win_test_helpers.h"
 
 namespace kelvra {
@@ -108,20 +107,6 @@ TEST(StoredSkinImages, TwelveClosedFramesAndArrowsInTheirSetColoursDecodedOnce) 
     EXPECT_EQ(set.arrow, collapse.At(4, 1));
     EXPECT_EQ(0u, expand.Alpha(0, 0));
   }
-}
-
-TEST(TrueAlpha, ComesFromTheDifferenceBetweenTheBlackAndTheWhiteRendering) {
-  struct Case {
-    uint32_t onBlack, onWhite, expected;
-  } cases[] = {
-      {0x000000, 0xFFFFFF, 0},                     // untouched background
-      {0x123456, 0x123456, 0xFF123456},            // opaque drawing
-      {0x800000, 0xFF7F7F, 0x80FF0000},            // half-covered red
-      {0xFF000000, 0xFFFFFFFF, 0},                 // alpha bytes of the renderings are ignored
-      {0x202020, 0x202020 + 0x010101, 0xFE202020}, // nearly opaque
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(c.expected, PixelFromTwoBackgrounds(c.onBlack, c.onWhite)) << std::hex << c.onBlack << " " << c.onWhite;
 }
 
 bool ButtonThemeInUse() {

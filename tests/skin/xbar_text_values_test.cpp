@@ -1,24 +1,14 @@
-// The explorer bar's text values: their assembly from face, size and colour, and
-// where face, size and colours come from when no explorer-bar theme is open (always
-// the case under Wine 8).
+// Where the explorer bar's text face, size and colours come from when no
+// explorer-bar theme is open (always the case under Wine 8).
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "core/library/library_globals.h"
 #include "core/platform/uxtheme_api.h"
 #include "skin/xbar_text_style.h"
-#include "skin/xbar_text_values.h"
 
 namespace kelvra {
 namespace {
-
-TEST(XBarTextValues, AssembleFaceSizeStyleAndColour) {
-  const uint32_t rgb = RGB(1, 2, 3);
-  EXPECT_EQ(L"font: Tahoma, 8, bold; colour: rgb(1,2,3)", XBarHeaderText(L"Tahoma", 8, rgb));
-  EXPECT_EQ(L"font: Tahoma, 8; colour: rgb(1,2,3)", XBarItemText(L"Tahoma", 8, rgb, false));
-  EXPECT_EQ(L"font: Tahoma, 8, underline; colour: rgb(1,2,3)", XBarItemText(L"Tahoma", 8, rgb, true));
-  EXPECT_EQ(L"font: Segoe UI, 12, bold; colour: rgb(255,0,128)", XBarHeaderText(L"Segoe UI", 12, RGB(255, 0, 128)));
-}
 
 TEST(XBarTextValues, WithoutTheExplorerBarThemeFollowTheDefaultUIFontAndSystemColours) {
   if (UxTheme().themes.explorerbar) GTEST_SKIP() << "an explorer-bar theme is open";

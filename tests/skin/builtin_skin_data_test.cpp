@@ -1,5 +1,6 @@
-// The built-in skins' tables as data: the eleven keys, the number of properties
-// each sets, and rows that can be run as they stand.
+// The pure parts of the built-in skins: their tables (the eleven keys, the number
+// of properties each sets, rows that can be run as they stand), the assembly of the
+// explorer bar's texts, and alpha recovered from renderings on black and white.
 #include <gtest/gtest.h>
 
 #include <cwctype>
@@ -8,6 +9,8 @@
 #include <tuple>
 
 #include "skin/builtin_skin_rows.h"
+#include "skin/two_background_alpha.h"
+#include "skin/xbar_text_values.h"
 
 namespace kelvra {
 namespace {
@@ -56,6 +59,28 @@ TEST(BuiltInSkinRows, ElevenSkinsEachSettingItsPropertiesOnce) {
   EXPECT_EQ(nullptr, FindBuiltInSkinTable(L"SysButtonSkin")) << "keys are matched lower-cased";
   EXPECT_EQ(nullptr, FindBuiltInSkinTable(L"nosuchskin"));
   EXPECT_EQ(nullptr, FindBuiltInSkinTable(nullptr));
+}
+
+TEST(XBarTextValues, AssembleFaceSizeStyleAndColour) {
+  const uint32_t rgb = 0x030201;  // red 1, green 2, blue 3
+  EXPECT_EQ(L"font: Tahoma, 8, bold; colour: rgb(1,2,3)", XBarHeaderText(L"Tahoma", 8, rgb));
+  EXPECT_EQ(L"font: Tahoma, 8; colour: rgb(1,2,3)", XBarItemText(L"Tahoma", 8, rgb, false));
+  EXPECT_EQ(L"font: Tahoma, 8, underline; colour: rgb(1,2,3)", XBarItemText(L"Tahoma", 8, rgb, true));
+  EXPECT_EQ(L"font: Segoe UI, 12, bold; colour: rgb(255,0,128)", XBarHeaderText(L"Segoe UI", 12, 0x8000FF));
+}
+
+TEST(TrueAlpha, ComesFromTheDifferenceBetweenTheBlackAndTheWhiteRendering) {
+  struct Case {
+    uint32_t onBlack, onWhite, expected;
+  } cases[] = {
+      {0x000000, 0xFFFFFF, 0},                     // untouched background
+      {0x123456, 0x123456, 0xFF123456},            // opaque drawing
+      {0x800000, 0xFF7F7F, 0x80FF0000},            // half-covered red
+      {0xFF000000, 0xFFFFFFFF, 0},                 // alpha bytes of the renderings are ignored
+      {0x202020, 0x202020 + 0x010101, 0xFE202020}, // nearly opaque
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(c.expected, PixelFromTwoBackgrounds(c.onBlack, c.onWhite)) << std::hex << c.onBlack << " " << c.onWhite;
 }
 
 }  // namespace
