@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/platform/uxtheme_api.h"
+#include "panels/panels_seam.h"
 #include "skin/builtin_skin_drawn_images.h"
 #include "skin/builtin_skin_stored_images.h"
 #include "tests/support/win_test_helpers.h"
@@ -107,6 +108,35 @@ TEST(StoredSkinImages, TwelveClosedFramesAndArrowsInTheirSetColoursDecodedOnce) 
     EXPECT_EQ(set.arrow, collapse.At(4, 1));
     EXPECT_EQ(0u, expand.Alpha(0, 0));
   }
+}
+
+// The border slicer finds a frame of one or two pixels on every side (the top of
+// the office splitter frame is one deeper: its white line belongs to the frame).
+void ExpectThinSlices(const image::RuntimeImage& image, const std::string& what, int topDepth = 2) {
+  SCOPED_TRACE(what);
+  const SliceRect slice = FindBorderImageMargins(image);
+  EXPECT_GE(slice.top, 1);
+  EXPECT_LE(slice.top, topDepth);
+  for (int edge : {slice.left, image.Width() - 1 - slice.right, image.Height() - 1 - slice.bottom}) {
+    EXPECT_GE(edge, 1);
+    EXPECT_LE(edge, 2);
+  }
+}
+
+TEST(BorderImagesOfTheBuiltInSkins, SliceOneOrTwoPixelsDeep) {
+  for (auto stored : {StoredSkinImage::SetAPanelBorder, StoredSkinImage::SetAHeaderBorder,
+                      StoredSkinImage::SetBPanelBorder, StoredSkinImage::SetBHeaderBorder,
+                      StoredSkinImage::SetCPanelBorder, StoredSkinImage::SetCHeaderBorder}) {
+    const auto file = StoredSkinPng(stored);
+    const auto image = image::DecodeMemory(file.data(), file.size());
+    ASSERT_TRUE(image);
+    ExpectThinSlices(*image, "stored image " + std::to_string(static_cast<int>(stored)));
+  }
+  const auto office = DrawBuiltInImage(BuiltInImage::Office2007GripFrame);
+  const auto plain = DrawBuiltInImage(BuiltInImage::Splitter2Frame);
+  ASSERT_TRUE(office && plain);
+  ExpectThinSlices(*office, "office splitter frame", 3);
+  ExpectThinSlices(*plain, "splitter2 frame");
 }
 
 bool ButtonThemeInUse() {
