@@ -62,6 +62,9 @@ bool ResolveAll(HMODULE m, GdiPlusApi& api) {
   KELVRA_GDIP(GdipDeletePath);
   KELVRA_GDIP(GdipSetPathGradientCenterPoint);
 #undef KELVRA_GDIP
+  // Optional: a missing one leaves its slot 0 and GDI+ usable.
+  ResolveProc(m, "GdipSetPathGradientPresetBlend", api.GdipSetPathGradientPresetBlend);
+  ResolveProc(m, "GdipSetPathGradientSurroundColorsWithCount", api.GdipSetPathGradientSurroundColorsWithCount);
   ok &= ResolveProc(m, "GdiplusStartup", startupEntry);
   ok &= ResolveProc(m, "GdiplusShutdown", shutdownEntry);
   return ok;

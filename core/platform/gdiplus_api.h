@@ -114,6 +114,14 @@ struct GdiPlusApi {
   gdip::Status(WINAPI* GdipAddPathEllipseI)(gdip::Path*, INT, INT, INT, INT) = nullptr;
   gdip::Status(WINAPI* GdipDeletePath)(gdip::Path*) = nullptr;
   gdip::Status(WINAPI* GdipSetPathGradientCenterPoint)(gdip::PathGradient*, const gdip::PointF*) = nullptr;
+
+  // Optional entries, outside the all-or-nothing rule above: 0 when the module
+  // lacks them, and called only when resolved. A path brush takes its colours
+  // only through these (the line brush's preset-blend call refuses it).
+  gdip::Status(WINAPI* GdipSetPathGradientPresetBlend)(gdip::PathGradient*, const gdip::Argb* colours,
+                                                       const gdip::Real* positions, INT count) = nullptr;
+  gdip::Status(WINAPI* GdipSetPathGradientSurroundColorsWithCount)(gdip::PathGradient*, const gdip::Argb* colours,
+                                                                   INT* count) = nullptr;
 };
 
 // The process's table (filled by StartGdiPlus, cleared by ShutdownGdiPlus).

@@ -99,6 +99,7 @@ HMODULE LoadUxTheme() {
 void ReopenPanelThemes() {
   auto& api = UxTheme();
   auto& t = api.themes;
+  ++api.generation;
   if (!api.module) {
     t.explorerbar = t.rebar = t.tab = nullptr;
     return;

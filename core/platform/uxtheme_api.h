@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace kelvra {
 
 using ThemeHandle = HANDLE;  // HTHEME
@@ -44,6 +46,9 @@ struct UxThemeApi {
   int visualStyles = 0;  // 1 when a visual style is active
   ThemeHandles themes;
   COLORREF themeColour = 0;  // active-caption colour of the "scrollbar" theme
+  // Counts the reopenings after theme changes: what was drawn with older handles
+  // (the page painter's cached backgrounds) is stale once it moves on.
+  uint32_t generation = 0;
 };
 
 // The process's table (filled by LoadUxTheme, cleared by CloseThemeLibrary).

@@ -9,6 +9,7 @@
 
 #include "core/text/formatted_text.h"
 #include "core/library/reentrant_lock.h"
+#include "core/image/memory_canvas.h"
 #include "core/image/runtime_image.h"
 #include "core/text/text_alpha_filter.h"
 #include "core/platform/win_handles.h"
@@ -20,59 +21,15 @@ namespace {
 
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 
-// A 32-bit image selected into its own memory DC, kept between paints and only
-// re-made when a larger text comes along.
-class ScratchCanvas {
- public:
-  ~ScratchCanvas() { Release(); }
-
-  bool Ensure(int width, int height) {
-    if (image_ && image_->Width() >= width && image_->Height() >= height) return true;
-    const int newWidth = image_ ? std::max(width, image_->Width()) : width;
-    const int newHeight = image_ ? std::max(height, image_->Height()) : height;
-    Release();
-    image_ = image::RuntimeImage::Create(newWidth, newHeight, 32);
-    if (!image_) return false;
-    dc_.reset(CreateCompatibleDC(nullptr));
-    if (!dc_) {
-      image_.reset();
-      return false;
-    }
-    oldBitmap_ = SelectObject(dc_.get(), image_->Bitmap());
-    return true;
-  }
-
-  void Release() {
-    if (dc_ && oldBitmap_) SelectObject(dc_.get(), oldBitmap_);
-    oldBitmap_ = nullptr;
-    dc_.reset();
-    image_.reset();
-  }
-
-  HDC dc() const { return dc_.get(); }
-  image::RuntimeImage& image() const { return *image_; }
-
- private:
-  std::unique_ptr<image::RuntimeImage> image_;
-  UniqueDc dc_;
-  HGDIOBJ oldBitmap_ = nullptr;
-};
-
-ScratchCanvas& TextScratch() {
-  static ScratchCanvas scratch;
+// Kept between paints; made again only when a larger text comes along.
+MemoryCanvas& TextScratch() {
+  static MemoryCanvas scratch;
   return scratch;
 }
 
 std::unique_ptr<image::RuntimeImage>& AlphaStamp() {
   static std::unique_ptr<image::RuntimeImage> stamp;
   return stamp;
-}
-
-void FillImage(image::RuntimeImage& image, int width, int height, uint32_t value) {
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<uint32_t*>(image.Row(y));
-    std::fill(row, row + width, value);
-  }
 }
 
 // The clip region of the DC as rectangles in device (back-buffer) coordinates, or
@@ -125,10 +82,9 @@ void RepairTextAlpha(HDC dc, std::wstring_view text, const RECT& rect, HFONT fon
                  static_cast<LONG>(boxTop + height64)};
   const int boxWidth = width + 2;
 
-  ScratchCanvas& scratch = TextScratch();
+  MemoryCanvas& scratch = TextScratch();
   if (!scratch.Ensure(boxWidth, height)) return;
-  GdiFlush();
-  FillImage(scratch.image(), boxWidth, height, kOpaqueBlack);
+  FillImagePixels(*scratch.image(), RECT{0, 0, boxWidth, height}, kOpaqueBlack);
   HFONT textFont = font ? font : static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
   SetTextColor(scratch.dc(), RGB(255, 255, 255));
   RECT inner{2, 0, boxWidth, height};
@@ -142,7 +98,7 @@ void RepairTextAlpha(HDC dc, std::wstring_view text, const RECT& rect, HFONT fon
 
   MaskAlphaFilter filter(box.right, box.bottom, FilterRegion(dc, box));
   // Only the box's part of the (possibly larger) scratch image is drawn.
-  const image::RuntimeImage& source = scratch.image();
+  const image::RuntimeImage& source = *scratch.image();
   for (int sy = 0; sy < height; ++sy) {
     const int ty = box.top + sy;
     if (ty < 0 || ty >= backBuffer.Height()) continue;
@@ -160,7 +116,7 @@ void BackupImageAlpha(const RECT& rect, image::RuntimeImage& backBuffer) {
     const int64_t width = int64_t{rect.right} - rect.left, height = int64_t{rect.bottom} - rect.top;
     if (!image::SizeAllowed(width, height)) return;
     stamp = image::RuntimeImage::Create(static_cast<int>(width), static_cast<int>(height), 32);
-    if (stamp) FillImage(*stamp, stamp->Width(), stamp->Height(), kOpaqueBlack);
+    if (stamp) FillImagePixels(*stamp, RECT{0, 0, stamp->Width(), stamp->Height()}, kOpaqueBlack);
     return;
   }
   GdiFlush();

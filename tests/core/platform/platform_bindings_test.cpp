@@ -47,6 +47,9 @@ TEST(GdiPlusBinding, StartsOnceFillsTheWholeTableAndShutsDownOnce) {
   EXPECT_EQ(token, StartGdiPlus()) << "a second start returns the same token";
   EXPECT_EQ(GetModuleHandleW(L"gdiplus.dll"), api.module);
   EXPECT_EQ(0, GdiPlusNullSlots(api));
+  // The optional entries, outside the all-or-nothing rule, are there in this GDI+.
+  EXPECT_NE(nullptr, api.GdipSetPathGradientPresetBlend);
+  EXPECT_NE(nullptr, api.GdipSetPathGradientSurroundColorsWithCount);
   EXPECT_TRUE(api.notificationHooked) << "started without its thread, GDI+ needs the hook";
 
   // Calls through the hand-typed table work: fill a rectangle and read it back.
@@ -67,6 +70,7 @@ TEST(GdiPlusBinding, StartsOnceFillsTheWholeTableAndShutsDownOnce) {
   EXPECT_EQ(nullptr, GetModuleHandleW(L"gdiplus.dll"));
   EXPECT_EQ(0u, api.token);
   EXPECT_EQ(41, GdiPlusNullSlots(api));
+  EXPECT_EQ(nullptr, api.GdipSetPathGradientPresetBlend);
   EXPECT_EQ(0, ShutdownGdiPlus()) << "a second release does nothing";
   EXPECT_NE(0u, StartGdiPlus()) << "and a later start begins afresh";
 }
