@@ -28,6 +28,7 @@ bool SetPageImage(PageImageSet& set, HANDLE image, int32_t width, int32_t height
   if (!width) width = ownWidth;
   if (!height) height = ownHeight;
   set.imageList.reset();
+  ++set.imageGeneration;
   set.width = width;
   set.height = height;
   if (!image || width <= 0 || height <= 0) return false;

@@ -17,6 +17,13 @@ namespace kelvra {
 
 struct BorderImageSet;
 struct PanelExPageRecord;
+struct PagePaintCache;
+
+// What the page painter keeps per page between paints (panels/page_paint_cache.h);
+// freed with the page.
+struct PagePaintCacheDeleter {
+  void operator()(PagePaintCache* cache) const;
+};
 
 // PANELEX_UNCHANGED: an argument of SetPanelExPageBackground that keeps its setting.
 inline constexpr int32_t kPanelExUnchanged = static_cast<int32_t>(0xF0000001u);
@@ -57,6 +64,7 @@ struct PageImageSet {
   UniqueImageList imageList;             // the image, or none
   int32_t x = 0, y = 0, width = 0, height = 0;  // placement values and the image's size
   int32_t flags = 0;                     // PageImageFlags
+  uint32_t imageGeneration = 0;          // counts image replacements: a new list may reuse an old handle
 };
 
 // One 32-bit image selected into its own memory DC: a panel's back buffer or alpha
@@ -138,6 +146,7 @@ struct PanelExPageRecord {
   uint16_t alpha = 255;           // 0..255; 255 opaque
   int8_t paintState = 0;          // PagePaintState: 0 paints itself, 1 nested, 2 being drawn
   bool freeing = false;           // its window is being destroyed
+  std::unique_ptr<PagePaintCache, PagePaintCacheDeleter> paintCache;  // made by the first paint
 };
 
 }  // namespace kelvra

@@ -40,9 +40,9 @@ std::unique_ptr<image::RuntimeImage> CreateBorderMaskImage(const image::RuntimeI
 // control passes its own list to DrawFormattedText.
 
 // Called with PanelLock held when text or plain GDI drawing repairs the alpha of
-// the bitmap selected in its device context: the panel back-buffer image whose
-// bitmap is `bitmap`, or nullptr.
-// Nothing here: nullptr, no bitmap is a panel's back buffer.
+// the bitmap selected in its device context: the image of the panel buffer (back
+// or alpha buffer) whose bitmap is `bitmap`, or nullptr
+// (panels/page_paint_buffers.cpp).
 image::RuntimeImage* FindPanelBackBufferImage(HBITMAP bitmap);
 
 // ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
