@@ -31,3 +31,16 @@ if(KELVRA_OBJDUMP)
   add_test(NAME core.library.dll_imports
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/core/library/dll_imports_check.sh ${KELVRA_OBJDUMP} $<TARGET_FILE:Kelvra>)
 endif()
+
+# The classic drawing paths run without a visual style: a second Wine prefix with
+# "ThemeActive" "0", made from the session's prefix by the fixture below once per
+# run. kelvra_add_classic_variant(name target) runs a test program in it.
+set(KELVRA_CLASSIC_PREFIX ${CMAKE_BINARY_DIR}/wineprefix-classic)
+add_test(NAME classic_prefix
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-classic-prefix.sh ${KELVRA_CLASSIC_PREFIX})
+set_tests_properties(classic_prefix PROPERTIES FIXTURES_SETUP classic_prefix TIMEOUT 300)
+function(kelvra_add_classic_variant name target)
+  add_test(NAME ${name} COMMAND ${target} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED classic_prefix
+    ENVIRONMENT "WINEPREFIX=${KELVRA_CLASSIC_PREFIX}")
+endfunction()

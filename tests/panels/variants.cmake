@@ -17,3 +17,8 @@ endif()
 if(TARGET test_page_scroll_thumb_test)
   set_tests_properties(panels.page_scroll_thumb_test PROPERTIES RUN_SERIAL TRUE)
 endif()
+
+# Without a visual style every background takes its classic face.
+if(TARGET test_page_paint_background_test)
+  kelvra_add_classic_variant(panels.page_paint_background_test.classic test_page_paint_background_test)
+endif()

@@ -1,0 +1,204 @@
+// How pages are put together: the callback's two calls and the DC they get, the
+// buffers and their growth, translucent and nested pages, the repaints that panel
+// messages ask for, and many repaints in a row.
+#include <gtest/gtest.h>
+
+#include "core/library/library_messages.h"
+#include "tests/panels/page_paint_test_support.h"
+
+namespace {
+
+using namespace kelvra::test;
+
+constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
+
+int AsBackground(HANDLE gradient) { return static_cast<int>(reinterpret_cast<intptr_t>(gradient)); }
+
+class PageComposition : public testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureStarted();
+    if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "these pages are drawn with gradients";
+  }
+  void TearDown() override {
+    for (HANDLE gradient : gradients_) FreeGradient(gradient);
+  }
+  int Solid(uint32_t colour) {
+    gradients_.push_back(CreateGradient(0, static_cast<int>(colour), static_cast<int>(colour)));
+    return AsBackground(gradients_.back());
+  }
+  std::vector<HANDLE> gradients_;
+};
+
+struct BufferFacts {
+  HBITMAP bitmap;
+  int width, height;
+};
+
+BufferFacts BackBuffer(HWND page) {
+  return WithPage(page, [](kelvra::PanelExPageRecord& p) {
+    const kelvra::PanelBuffer& b = p.panel->backBuffer;
+    return BufferFacts{b.image ? b.image->Bitmap() : nullptr, b.width, b.height};
+  });
+}
+
+TEST_F(PageComposition, TheCallbackErasesOverTheBackgroundAndPaintsOverTheBorder) {
+  TestPage page(Host(), 10, 10, 100, 40, Solid(kGreen));
+  const HBITMAP frame = MakeImage(30, 30, [](int x, int y) {
+    return x < 10 || y < 10 || x >= 20 || y >= 20 ? kBlue : 0u;
+  });
+  const RECT slice{10, 10, 20, 20};
+  SetPanelExPageBorder(page.number(), 0, frame, reinterpret_cast<HBITMAP>(-1), &slice, 1);
+  page.Painted();
+  const PageCapture& c = page.capture();
+  ASSERT_EQ(c.messages, (std::vector<UINT>{WM_ERASEBKGND, WM_PAINT}));
+  // The DC's origin is the work rectangle's corner.
+  EXPECT_EQ(Rgb(c.erase->Pixel(0, 0)), Rgb(kGreen));
+  EXPECT_EQ(Rgb(c.paint->Pixel(0, 0)), Rgb(kBlue));
+  EXPECT_EQ(Rgb(c.paint->Pixel(99, 39)), Rgb(kBlue));
+  EXPECT_EQ(Rgb(c.paint->Pixel(50, 20)), Rgb(kGreen));
+  EXPECT_EQ(c.paintBitmap, BackBuffer(page.page()).bitmap);
+  // Drawn again from what was kept: the same pixels.
+  page.Painted();
+  EXPECT_EQ(Rgb(c.erase->Pixel(0, 0)), Rgb(kGreen));
+  EXPECT_EQ(Rgb(c.paint->Pixel(0, 0)), Rgb(kBlue));
+  EXPECT_EQ(Rgb(c.paint->Pixel(99, 20)), Rgb(kBlue));
+  DeleteObject(frame);
+}
+
+TEST_F(PageComposition, BuffersGrowWithSpareRoomAndNeverShrink) {
+  TestPage page(Host(), 10, 10, 100, 100, Solid(kRed));
+  page.Painted();
+  const BufferFacts first = BackBuffer(page.page());
+  EXPECT_EQ(first.width, 110);
+  EXPECT_EQ(first.height, 110);
+  MoveWindow(page.panel(), 10, 10, 105, 105, FALSE);  // within the spare room
+  page.Painted();
+  EXPECT_EQ(BackBuffer(page.page()).bitmap, first.bitmap);
+  MoveWindow(page.panel(), 10, 10, 120, 100, FALSE);
+  page.Painted();
+  const BufferFacts grown = BackBuffer(page.page());
+  EXPECT_NE(grown.bitmap, first.bitmap);
+  EXPECT_EQ(grown.width, 132);
+  EXPECT_EQ(grown.height, 110);
+  MoveWindow(page.panel(), 10, 10, 50, 50, FALSE);
+  page.Painted();
+  EXPECT_EQ(BackBuffer(page.page()).bitmap, grown.bitmap);
+  EXPECT_EQ(Rgb(page.capture().paint->Pixel(49, 49)), Rgb(kRed));
+}
+
+TEST_F(PageComposition, TranslucentPagesBlendOverWhatLiesBehind) {
+  const HANDLE outerGradient = CreateGradient(1, static_cast<int>(kRed), static_cast<int>(kBlue));
+  gradients_.push_back(outerGradient);
+  TestPage outer(Host(), 10, 10, 200, 100, AsBackground(outerGradient));
+  TestPage inner(outer.page(), 20, 30, 60, 40, Solid(kGreen));
+  SetPanelExPageAlpha(inner.number(), 0, 0, 1);
+  outer.Painted();
+  const uint32_t behind = outer.capture().paint->Pixel(50, 50);
+  const uint32_t outside = outer.capture().paint->Pixel(10, 50);
+  SetPanelExPageAlpha(inner.number(), 0, 128, 1);
+  const uint32_t blended = outer.Painted().Pixel(50, 50);
+  for (int shift : {0, 8, 16}) {
+    const int expected = (Channel(kGreen, shift) * 128 + Channel(behind, shift) * 127) / 255;
+    EXPECT_NEAR(Channel(blended, shift), expected, 2) << shift;
+  }
+  EXPECT_EQ(outer.capture().paint->Pixel(10, 50), outside);
+  EXPECT_EQ(inner.capture().paints, 2);
+}
+
+TEST_F(PageComposition, AFullyTransparentPageShowsItsParent) {
+  ColouredParent parent(RGB(255, 0, 0), 0, 0, 200, 100);
+  TestPage page(parent, 10, 10, 100, 40, Solid(kGreen));
+  page.Painted();
+  const auto onScreen = [&] {
+    kelvra::WindowDc dc(page.page());
+    return GetPixel(dc, 50, 20);
+  };
+  EXPECT_EQ(onScreen(), RGB(0, 255, 0));
+  SetPanelExPageAlpha(page.number(), 0, 0, 0);
+  // Not the page's last frame: what lies behind it.
+  EXPECT_EQ(onScreen(), RGB(255, 0, 0));
+}
+
+TEST_F(PageComposition, NestedPagesAreCutAtTheirPanelUnlessTheyAskOtherwise) {
+  TestPage outer(Host(), 10, 10, 200, 100, Solid(kBlue));
+  TestPage inner(outer.page(), 40, 30, 60, 40, Solid(kGreen));
+  const HBITMAP image = SolidImage(20, 20, kRed);
+  for (int noClip : {0, 0x4}) {
+    // Half of the image lies left of the inner panel.
+    inner.Background(Solid(kGreen), image, -10, 5, noClip);
+    const Dib32& painted = outer.Painted();
+    EXPECT_EQ(Rgb(painted.Pixel(45, 40)), Rgb(kRed)) << noClip;
+    EXPECT_EQ(Rgb(painted.Pixel(35, 40)), Rgb(noClip ? kRed : kBlue)) << noClip;
+  }
+  DeleteObject(image);
+  // The nested page is drawn by the outer page only: its own paint draws nothing.
+  EXPECT_EQ(WithPage(inner.page(), [](auto& p) { return static_cast<int>(p.paintState); }), 1);
+  const int paints = inner.capture().paints;
+  RedrawWindow(inner.page(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(inner.capture().paints, paints);
+  EXPECT_EQ(BackBuffer(inner.page()).bitmap, nullptr);  // one buffer, the outer panel's
+}
+
+TEST_F(PageComposition, PanelMessagesThatRepaint) {
+  TestPage page(Host(), 10, 10, 100, 40, Solid(kGreen));
+  page.Painted();
+  PageCapture& c = page.capture();
+  int paints = c.paints;
+  // WM_SIZE answered 0: the library repaints; non-zero: the callback's business.
+  MoveWindow(page.panel(), 10, 10, 120, 50, FALSE);
+  EXPECT_EQ(c.paints, paints + 1);
+  c.sizeAnswer = 1;
+  MoveWindow(page.panel(), 10, 10, 100, 40, FALSE);
+  EXPECT_EQ(c.paints, paints + 1);
+  c.sizeAnswer = 0;
+  SendMessageW(page.panel(), kelvra::PageAnimationStepMessage, 0, 0);
+  EXPECT_EQ(c.paints, paints + 2);
+}
+
+TEST_F(PageComposition, PanelsWithoutRoomDrawNothing) {
+  TestPage empty(Host(), 10, 10, 0, 0, Solid(kGreen));
+  empty.Painted();
+  EXPECT_EQ(empty.capture().paints, 0);
+  EXPECT_EQ(BackBuffer(empty.page()).bitmap, nullptr);
+  // Narrower than its vertical scroll bar.
+  TestPage narrow(Host(), 10, 10, 10, 40, Solid(kGreen));
+  WithPage(narrow.page(), [](kelvra::PanelExPageRecord& p) { return p.verticalBarOn = 1; });
+  narrow.Painted();
+  EXPECT_EQ(narrow.capture().paints, 0);
+  EXPECT_EQ(BackBuffer(narrow.page()).bitmap, nullptr);
+}
+
+int freedBy = 0;
+LRESULT CALLBACK FreeingCallback(HWND, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_ERASEBKGND && freedBy == 0) freedBy = FreePanelEx(AsKey(reinterpret_cast<HWND>(lParam)));
+  return 0;
+}
+
+TEST_F(PageComposition, ACallbackMayFreeItsOwnPanel) {
+  const int number = CreatePanelEx(-1, Host(), 10, 10, 100, 40, FreeingCallback);
+  AddPanelExPage(Solid(kGreen));
+  freedBy = 0;
+  RefreshPanelEx(number);
+  EXPECT_EQ(freedBy, 1);
+  EXPECT_EQ(PanelExID(number, -1), nullptr);
+}
+
+TEST_F(PageComposition, RepaintsKeepTheirBufferAndMemory) {
+  const HANDLE gradient = CreateGradient(1, static_cast<int>(kRed), static_cast<int>(kBlue));
+  gradients_.push_back(gradient);
+  TestPage page(Host(), 10, 10, 200, 100, AsBackground(gradient));
+  const HBITMAP tile = MakeImage(16, 16, [](int x, int y) { return (x ^ y) & 4 ? 0x80FFFFFFu : 0u; });
+  page.Background(AsBackground(gradient), tile, 0, 0, 0x300);
+  page.Painted();
+  const HBITMAP bitmap = BackBuffer(page.page()).bitmap;
+  for (int i = 0; i < 50; ++i) RefreshPanelEx(page.number());
+  const size_t before = ProcessMemoryBytes();
+  for (int i = 0; i < 1000; ++i) RefreshPanelEx(page.number());
+  const size_t after = ProcessMemoryBytes();
+  EXPECT_EQ(BackBuffer(page.page()).bitmap, bitmap);
+  EXPECT_LT(after, before + 1024 * 1024) << before << " -> " << after;
+  DeleteObject(tile);
+}
+
+}  // namespace
