@@ -1,7 +1,8 @@
-// A page's border: its pieces drawn once, on transparent black, into four bands
-// (top, bottom, left, right) that each later paint blends onto the page, four
-// blends instead of a few hundred piece draws. A border whose pieces do not draw
-// by blending (a masked or alpha-less image) is drawn piece by piece each time.
+// A page's border: four bands (top, bottom, left, right) made once from each
+// piece drawn a single time on transparent black and copied to every place the
+// border puts it, then blended onto the page by each paint: four blends instead of
+// a few hundred piece draws. A border whose pieces do not draw by blending (a
+// masked or alpha-less image) is drawn piece by piece each time.
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -30,13 +31,37 @@ Extents ExtentsOf(const BorderSliceEntry& entry) {
   return e;
 }
 
-bool PiecesDrawByBlending(const BorderSliceEntry& entry) {
-  for (int piece = 0; piece < kBorderPieceCount; ++piece) {
-    if (!entry.pieces[piece]) continue;
-    if (!ImageListDrawsByBlending(entry.pieces[piece].get(), entry.sizes[piece].width, entry.sizes[piece].height))
-      return false;
+// Calls place(x, y, width, height) for every place where DrawBorderImageSet puts
+// `piece` around a width x height rectangle (a clipped edge tile is narrower or
+// shorter than the piece).
+template <class Place>
+void ForEachPlaceOf(const BorderSliceEntry& entry, int piece, int64_t width, int64_t height, Place&& place) {
+  const auto& s = entry.sizes;
+  switch (piece) {
+    case kTopLeftCorner: place(0, 0, s[piece].width, s[piece].height); break;
+    case kTopRightCorner: place(width - s[piece].width, 0, s[piece].width, s[piece].height); break;
+    case kBottomLeftCorner: place(0, height - s[piece].height, s[piece].width, s[piece].height); break;
+    case kBottomRightCorner:
+      place(width - s[piece].width, height - s[piece].height, s[piece].width, s[piece].height);
+      break;
+    case kTopEdge:
+    case kBottomEdge: {
+      const int left = piece == kTopEdge ? kTopLeftCorner : kBottomLeftCorner;
+      const int right = piece == kTopEdge ? kTopRightCorner : kBottomRightCorner;
+      const int64_t y = piece == kTopEdge ? 0 : height - s[piece].height;
+      ForEachEdgeTile(s[left].width, width - s[right].width, s[piece].width,
+                      [&](int64_t x, int64_t length, bool) { place(x, y, length, s[piece].height); });
+      break;
+    }
+    default: {  // the left and right edges
+      const int top = piece == kLeftEdge ? kTopLeftCorner : kTopRightCorner;
+      const int bottom = piece == kLeftEdge ? kBottomLeftCorner : kBottomRightCorner;
+      const int64_t x = piece == kLeftEdge ? 0 : width - s[piece].width;
+      ForEachEdgeTile(s[top].height, height - s[bottom].height, s[piece].height,
+                      [&](int64_t y, int64_t length, bool) { place(x, y, s[piece].width, length); });
+      break;
+    }
   }
-  return true;
 }
 
 void CaptureKey(BorderBandKey& key, BorderImageSet& set, const BorderSliceEntry& entry, int width, int height) {
@@ -54,7 +79,6 @@ void CaptureKey(BorderBandKey& key, BorderImageSet& set, const BorderSliceEntry&
 bool MakeBands(PagePaintCache& cache, BorderImageSet& set, const BorderSliceEntry& entry, int width, int height) {
   const Extents e = ExtentsOf(entry);
   if (width < e.left + e.right || height < e.top + e.bottom || !AlphaBlendAddress()) return false;
-  if (!PiecesDrawByBlending(entry)) return false;
   const RECT candidates[4] = {{0, 0, width, e.top},
                               {0, height - e.bottom, width, height},
                               {0, e.top, e.left, height - e.bottom},
@@ -74,9 +98,15 @@ bool MakeBands(PagePaintCache& cache, BorderImageSet& set, const BorderSliceEntr
     return false;
   }
   for (int i = 0; i < cache.bandCount; ++i) FillImagePixels(*layer.image(), cache.bands[i].rect, 0);
-  const RECT whole{0, 0, width, height};
-  DrawBorderImageSet(layer.dc(), &set, &whole);
-  GdiFlush();
+  // The pieces of one sliced image never overlap: each place is a plain copy.
+  for (int piece = 0; piece < kBorderPieceCount; ++piece) {
+    const PieceSize& size = entry.sizes[piece];
+    if (!entry.pieces[piece] || size.width <= 0 || size.height <= 0) continue;
+    if (!DrawBlendedImageIntoProbe(entry.pieces[piece].get(), size.width, size.height)) return false;
+    ForEachPlaceOf(entry, piece, width, height, [&](int64_t x, int64_t y, int64_t w, int64_t h) {
+      CopyProbeTo(*layer.image(), x, y, static_cast<int>(w), static_cast<int>(h));
+    });
+  }
   for (int i = 0; i < cache.bandCount; ++i) {
     const RECT& band = cache.bands[i].rect;
     const size_t bandWidth = band.right - band.left;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <unordered_map>
 
 #include "core/image/memory_canvas.h"
@@ -21,11 +22,14 @@ struct BufferEntry {
 
 // Text drawn on any DC asks whether its bitmap is a panel buffer: a map by bitmap,
 // not a walk over every panel. Entries of buffers freed elsewhere (a panel freed
-// with its buffers) stay until a look-up finds them stale.
+// with its buffers) stay until a look-up finds them stale, or a sweep when the
+// map has grown well past the panels there are.
 std::unordered_map<HBITMAP, BufferEntry>& Buffers() {
   static std::unordered_map<HBITMAP, BufferEntry> buffers;
   return buffers;
 }
+
+void SweepStaleEntries();
 
 uint32_t NextSerial() {
   static uint32_t serial = 0;
@@ -52,6 +56,13 @@ image::RuntimeImage* Resolve(HBITMAP bitmap, const BufferEntry& entry) {
   if (!panel) return nullptr;
   PanelBuffer& buffer = BufferOf(*panel, entry.kind);
   return buffer.image && buffer.image->Bitmap() == bitmap ? buffer.image.get() : nullptr;
+}
+
+void SweepStaleEntries() {
+  auto& buffers = Buffers();
+  if (buffers.size() <= 2 * PanelExList().Size() + 16) return;
+  for (auto it = buffers.begin(); it != buffers.end();)
+    it = Resolve(it->first, it->second) ? std::next(it) : buffers.erase(it);
 }
 
 }  // namespace
@@ -81,6 +92,7 @@ bool EnsurePanelBuffer(PanelExRecord& panel, PanelBufferKind kind, int width, in
   buffer.height = newHeight;
   Buffers()[image->Bitmap()] = BufferEntry{panel.Window(), kind, NextSerial()};
   buffer.image = std::move(image);
+  SweepStaleEntries();
   return true;
 }
 
@@ -108,6 +120,8 @@ image::RuntimeImage* PanelBufferImageOf(HDC dc) {
   const auto bitmap = dc ? static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)) : nullptr;
   return bitmap ? FindPanelBackBufferImage(bitmap) : nullptr;
 }
+
+void ForgetPanelBuffers() { Buffers().clear(); }
 
 image::RuntimeImage* FindPanelBackBufferImage(HBITMAP bitmap) {
   auto& buffers = Buffers();

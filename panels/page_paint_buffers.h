@@ -38,5 +38,7 @@ PanelBufferToken PanelBufferTokenOf(HDC dc);
 bool PanelBufferStillThere(const PanelBufferToken& token);
 // The image of the panel buffer selected into `dc`, or nullptr.
 image::RuntimeImage* PanelBufferImageOf(HDC dc);
+// Forgets every buffer (Kelvra_End, once the panels are gone).
+void ForgetPanelBuffers();
 
 }  // namespace kelvra

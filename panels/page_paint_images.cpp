@@ -49,21 +49,21 @@ void DrawListImage(HIMAGELIST list, HDC dc, int64_t x, int64_t y, int width, int
                    ILD_NORMAL);
 }
 
-// A grid of tiles blended from one row of them drawn ahead on transparent black:
-// the row then holds each tile's premultiplied pixels, which blend onto the page
-// exactly as the list's own drawing blends them. False when the list does not draw
-// by blending, or the row cannot be made: the caller then draws tile by tile.
+// A grid of tiles blended from one row of them made ahead: one tile drawn on
+// transparent black holds its premultiplied pixels, copies of it make the row,
+// which blends onto the page exactly as the list's own drawing blends each tile.
+// False when the list does not draw by blending, or the row cannot be made: the
+// caller then draws tile by tile.
 bool BlendTiledRows(HDC dc, const RECT& r, HIMAGELIST list, int stepX, int stepY, int width, int height) {
   const AlphaBlendFunction blend = AlphaBlendAddress();
   const int64_t areaWidth = r.right - r.left, areaHeight = r.bottom - r.top;
   const int64_t rowWidth = (areaWidth + stepX - 1) / stepX * stepX;
   if (!blend || areaHeight <= stepY || rowWidth > kMaxTiledRowWidth) return false;
-  if (!ImageListDrawsByBlending(list, width, height)) return false;
+  if (!DrawBlendedImageIntoProbe(list, width, height)) return false;
   MemoryCanvas& row = PaintScratch().tileRow;
   if (!row.Ensure(static_cast<int>(rowWidth), height)) return false;
   FillImagePixels(*row.image(), RECT{0, 0, static_cast<LONG>(rowWidth), height}, 0);
-  for (int64_t x = 0; x < rowWidth; x += stepX)
-    ImageList_DrawEx(list, 0, row.dc(), static_cast<int>(x), 0, width, height, CLR_NONE, CLR_NONE, ILD_NORMAL);
+  for (int64_t x = 0; x < rowWidth; x += stepX) CopyProbeTo(*row.image(), x, 0, width, height);
   const BLENDFUNCTION over{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   for (int64_t y = 0; y < areaHeight; y += stepY)
     blend(dc, r.left, static_cast<int>(r.top + y), static_cast<int>(rowWidth), height, row.dc(), 0, 0,
@@ -150,6 +150,27 @@ bool ImageListDrawsByBlending(HIMAGELIST list, int width, int height) {
       if ((row[x] >> 24) != 0xFF) return false;
   }
   return true;
+}
+
+bool DrawBlendedImageIntoProbe(HIMAGELIST list, int width, int height) {
+  if (!ImageListDrawsByBlending(list, width, height)) return false;
+  MemoryCanvas& probe = PaintScratch().probe;
+  FillImagePixels(*probe.image(), RECT{0, 0, width, height}, 0);
+  ImageList_DrawEx(list, 0, probe.dc(), 0, 0, width, height, CLR_NONE, CLR_NONE, ILD_NORMAL);
+  GdiFlush();
+  return true;
+}
+
+void CopyProbeTo(image::RuntimeImage& target, int64_t x, int64_t y, int width, int height) {
+  const image::RuntimeImage& probe = *PaintScratch().probe.image();
+  const int64_t from = std::max<int64_t>(0, -x), to = std::min<int64_t>(width, target.Width() - x);
+  if (from >= to) return;
+  for (int row = 0; row < height; ++row) {
+    const int64_t targetY = y + row;
+    if (targetY < 0 || targetY >= target.Height()) continue;
+    std::copy_n(reinterpret_cast<const uint32_t*>(probe.Row(row)) + from, to - from,
+                reinterpret_cast<uint32_t*>(target.Row(static_cast<int>(targetY))) + x + from);
+  }
 }
 
 void DrawPageImage(HDC dc, const RECT& r, const PageImageSet& set, bool overlay, PagePaintCache* cache) {

@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "panels/page_paint_buffers.h"
+
 namespace kelvra {
 
 namespace {
@@ -43,6 +45,7 @@ PaintSlot::PaintSlot() {
 PaintSlot::~PaintSlot() { --Slots().active; }
 
 void ReleasePagePainterScratch() {
+  ForgetPanelBuffers();
   PainterScratch& scratch = PaintScratch();
   scratch.tileRow.Release();
   scratch.layer.Release();

@@ -45,7 +45,8 @@ class PaintSlot {
   PaintClipSlot* clip_ = nullptr;
 };
 
-// Frees every scratch surface and clip slot (Kelvra_End).
+// Frees every scratch surface and clip slot, and forgets the panel buffers
+// (Kelvra_End, once the panels are gone).
 void ReleasePagePainterScratch();
 
 }  // namespace kelvra

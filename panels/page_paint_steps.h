@@ -60,6 +60,14 @@ void DrawPageImage(HDC dc, const RECT& r, const PageImageSet& set, bool overlay,
 // alpha): a masked or alpha-less image is drawn by other means, which leave the
 // buffer's alpha behind, and cannot be drawn ahead and blended later.
 bool ImageListDrawsByBlending(HIMAGELIST list, int width, int height);
+// Draws the list's first image (width x height) on transparent black into the
+// probe canvas (PaintScratch().probe), whose top-left width x height pixels then
+// hold it premultiplied, just as the list's own drawing blends it onto a page.
+// False (the probe's pixels undefined) when the list does not draw by blending.
+bool DrawBlendedImageIntoProbe(HIMAGELIST list, int width, int height);
+// Copies the probe's top-left width x height pixels to (x, y) of `target`,
+// clipped to the target.
+void CopyProbeTo(image::RuntimeImage& target, int64_t x, int64_t y, int width, int height);
 
 // ---- Layers (page_paint_layers.cpp)
 

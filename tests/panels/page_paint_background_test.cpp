@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/library/library_globals.h"
+#include "core/platform/gdiplus_api.h"
 #include "core/platform/uxtheme_api.h"
 #include "tests/panels/page_paint_test_support.h"
 
@@ -16,27 +17,16 @@ using namespace kelvra::test;
 
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 
-int AsBackground(HANDLE gradient) { return static_cast<int>(reinterpret_cast<intptr_t>(gradient)); }
-
-class PageBackgrounds : public testing::Test {
+class PageBackgrounds : public GradientPageTest {
  protected:
-  void SetUp() override { EnsureStarted(); }
-  void TearDown() override {
-    for (HANDLE gradient : gradients_) FreeGradient(gradient);
-  }
-  HANDLE Gradient(int type, uint32_t start, uint32_t end) {
-    gradients_.push_back(CreateGradient(type, static_cast<int>(start), static_cast<int>(end)));
-    return gradients_.back();
-  }
   static bool Styles() { return kelvra::UxTheme().visualStyles != 0; }
-  std::vector<HANDLE> gradients_;
 };
 
 TEST_F(PageBackgrounds, GradientsOfEveryType) {
   if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "gradients need GDI+";
   TestPage page(Host(), 10, 10, 100, 40, -1);
   for (int type : {0, 1}) {
-    const HANDLE gradient = Gradient(type, kRed, kBlue);
+    const HANDLE gradient = NewGradient(type, kRed, kBlue);
     SetGradientColour(gradient, 0.5f, static_cast<int>(kGreen));
     page.Background(AsBackground(gradient));
     const Dib32& painted = page.Painted();
@@ -50,10 +40,47 @@ TEST_F(PageBackgrounds, GradientsOfEveryType) {
   // Rectangle and ellipse: the start colour on the outline, the end colour at the
   // centre (not the black and white GDI+ gives a path brush it took no colours for).
   for (int type : {2, 3}) {
-    page.Background(AsBackground(Gradient(type, kRed, kBlue)));
+    page.Background(Gradient(type, kRed, kBlue));
     const Dib32& painted = page.Painted();
     EXPECT_TRUE(Near(painted.Pixel(50, 20), kBlue, 24)) << type;
     EXPECT_TRUE(Near(painted.Pixel(type == 2 ? 0 : 1, 20), kRed, 48)) << type;
+  }
+}
+
+// Horizontal and vertical gradients are filled through one GDI+ strip: the page
+// must show what GDI+ filling every pixel shows, opaque or over a background.
+TEST_F(PageBackgrounds, LinearGradientsEqualGdiPlusFillingEveryPixel) {
+  if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "gradients need GDI+";
+  ColouredParent parent(RGB(200, 40, 10), 0, 0, 200, 100);
+  TestPage page(parent, 10, 10, 120, 50, -1);
+  const kelvra::GdiPlusApi& api = kelvra::GdiPlus();
+  for (int type : {0, 1}) {
+    for (uint32_t alpha : {0xFF000000u, 0x90000000u}) {
+      const HANDLE gradient = NewGradient(type, alpha | 0x2040E0, alpha | 0xF0C020);
+      SetGradientColour(gradient, 0.3f, static_cast<int>(alpha | 0x10FF10));
+      page.Background(AsBackground(gradient));
+      const Dib32& painted = page.Painted();
+      Dib32 expected(120, 50, Argb(RGB(200, 40, 10)));
+      kelvra::gdip::Graphics* graphics = nullptr;
+      api.GdipCreateFromHDC(expected.dc(), &graphics);
+      api.GdipSetCompositingMode(graphics, 0);
+      api.GdipSetCompositingQuality(graphics, 1);
+      api.GdipSetPixelOffsetMode(graphics, 3);
+      api.GdipSetSmoothingMode(graphics, 3);
+      const kelvra::gdip::Point from{0, 0}, to = type == 0 ? kelvra::gdip::Point{120, 0} : kelvra::gdip::Point{0, 50};
+      kelvra::gdip::Brush* brush = nullptr;
+      api.GdipCreateLineBrushI(&from, &to, alpha | 0x2040E0, alpha | 0xF0C020, 1, &brush);
+      const kelvra::gdip::Argb colours[3] = {alpha | 0x2040E0, alpha | 0x10FF10, alpha | 0xF0C020};
+      const kelvra::gdip::Real positions[3] = {0.0f, 0.3f, 1.0f};
+      api.GdipSetLinePresetBlend(brush, colours, positions, 3);
+      api.GdipFillRectangleI(graphics, brush, 0, 0, 120, 50);
+      api.GdipDeleteBrush(brush);
+      api.GdipDeleteGraphics(graphics);
+      int differing = 0;
+      for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 120; ++x) differing += Rgb(painted.Pixel(x, y)) != Rgb(expected.Pixel(x, y));
+      EXPECT_EQ(differing, 0) << "type " << type << " alpha " << std::hex << alpha;
+    }
   }
 }
 
@@ -62,7 +89,7 @@ TEST_F(PageBackgrounds, TranslucentGradientsShowTheParent) {
   // The panel's own parent shows (not the parent's parent, the host, which
   // would cover it in white).
   ColouredParent parent(RGB(255, 0, 0), 0, 0, 200, 100);
-  TestPage page(parent, 10, 10, 100, 40, AsBackground(Gradient(1, 0x80FFFFFF, 0x80FFFFFF)));
+  TestPage page(parent, 10, 10, 100, 40, Gradient(1, 0x80FFFFFF, 0x80FFFFFF));
   EXPECT_TRUE(Near(page.Painted().Pixel(50, 20), 0xFFFF7F7F, 3));
   // The parent is drawn again on every paint: a change to it shows at once.
   parent.SetColour(RGB(0, 0, 255));
@@ -71,9 +98,9 @@ TEST_F(PageBackgrounds, TranslucentGradientsShowTheParent) {
 
 TEST_F(PageBackgrounds, UnknownTypesAndFreedGradientsDrawNoGradient) {
   if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "gradients need GDI+";
-  TestPage fifth(Host(), 10, 10, 100, 40, AsBackground(Gradient(5, kRed, kRed)));
+  TestPage fifth(Host(), 10, 10, 100, 40, Gradient(5, kRed, kRed));
   EXPECT_EQ(Rgb(fifth.Painted().Pixel(50, 20)), 0u);  // a new buffer is black
-  const HANDLE gradient = Gradient(1, kRed, kRed);
+  const HANDLE gradient = NewGradient(1, kRed, kRed);
   FreeGradient(gradient);
   gradients_.pop_back();
   TestPage freed(Host(), 10, 60, 100, 40, AsBackground(gradient));
@@ -85,7 +112,7 @@ TEST_F(PageBackgrounds, UnknownTypesAndFreedGradientsDrawNoGradient) {
 
 TEST_F(PageBackgrounds, ChangedGradientsAndImagesRepaintChanged) {
   if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "gradients need GDI+";
-  const HANDLE gradient = Gradient(1, kRed, kRed);
+  const HANDLE gradient = NewGradient(1, kRed, kRed);
   TestPage page(Host(), 10, 10, 100, 40, AsBackground(gradient));
   EXPECT_TRUE(Near(page.Painted().Pixel(50, 20), kRed, 2));
   EXPECT_TRUE(Near(page.Painted().Pixel(50, 20), kRed, 2));  // drawn from what was kept
@@ -159,9 +186,9 @@ TEST_F(PageBackgrounds, FacesWithAndWithoutAVisualStyle) {
   EXPECT_EQ(differing, 0);
   // The pressed face has no shape of its own to clip: an overlay covers it.
   if (DllSwitchedOff(L"gdiplus")) return;
-  const HANDLE red = Gradient(0, kRed, kRed);
+  const int red = Solid(kRed);
   page.Background(10);
-  SetPanelExPageBackground(page.number(), 0, AsBackground(red), nullptr, 0, 0, 0, 0, 0x2000, 1);
+  SetPanelExPageBackground(page.number(), 0, red, nullptr, 0, 0, 0, 0, 0x2000, 1);
   EXPECT_EQ(Rgb(page.Painted().Pixel(50, 20)), Rgb(kRed));
 }
 

@@ -10,23 +10,7 @@ using namespace kelvra::test;
 
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 
-int AsBackground(HANDLE gradient) { return static_cast<int>(reinterpret_cast<intptr_t>(gradient)); }
-
-class PageChildren : public testing::Test {
- protected:
-  void SetUp() override {
-    EnsureStarted();
-    if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "these pages are drawn with gradients";
-  }
-  void TearDown() override {
-    for (HANDLE gradient : gradients_) FreeGradient(gradient);
-  }
-  int Gradient(int type, uint32_t start, uint32_t end) {
-    gradients_.push_back(CreateGradient(type, static_cast<int>(start), static_cast<int>(end)));
-    return AsBackground(gradients_.back());
-  }
-  std::vector<HANDLE> gradients_;
-};
+using PageChildren = GdiPlusPageTest;
 
 // What a static control's page brush paints over its client area.
 std::unique_ptr<Dib32> BrushPixels(HWND page, HWND control) {

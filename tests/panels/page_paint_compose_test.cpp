@@ -3,6 +3,7 @@
 // messages ask for, and many repaints in a row.
 #include <gtest/gtest.h>
 
+#include "core/border/border_image_set.h"
 #include "core/library/library_messages.h"
 #include "tests/panels/page_paint_test_support.h"
 
@@ -12,23 +13,7 @@ using namespace kelvra::test;
 
 constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 
-int AsBackground(HANDLE gradient) { return static_cast<int>(reinterpret_cast<intptr_t>(gradient)); }
-
-class PageComposition : public testing::Test {
- protected:
-  void SetUp() override {
-    EnsureStarted();
-    if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "these pages are drawn with gradients";
-  }
-  void TearDown() override {
-    for (HANDLE gradient : gradients_) FreeGradient(gradient);
-  }
-  int Solid(uint32_t colour) {
-    gradients_.push_back(CreateGradient(0, static_cast<int>(colour), static_cast<int>(colour)));
-    return AsBackground(gradients_.back());
-  }
-  std::vector<HANDLE> gradients_;
-};
+using PageComposition = GdiPlusPageTest;
 
 struct BufferFacts {
   HBITMAP bitmap;
@@ -66,6 +51,46 @@ TEST_F(PageComposition, TheCallbackErasesOverTheBackgroundAndPaintsOverTheBorder
   DeleteObject(frame);
 }
 
+// Borders are blended from bands made ahead: they must show what drawing them
+// piece by piece shows, a clipped last tile included, for a border with alpha and
+// for one without (drawn piece by piece).
+TEST_F(PageComposition, BordersFromBandsEqualPieceByPieceDrawing) {
+  const HBITMAP translucent = MakeImage(30, 30, [](int x, int y) {
+    if (x >= 10 && x < 20 && y >= 10 && y < 20) return 0u;
+    return (x + y) % 4 ? 0x90A03010u + static_cast<uint32_t>(x * 3) : 0xFF2060C0u;
+  });
+  const HBITMAP alphaLess = MakeImage(30, 30, [](int x, int y) { return 0x00406080u + static_cast<uint32_t>(x * y); });
+  const RECT slice{10, 10, 20, 20};
+  for (HBITMAP frame : {translucent, alphaLess}) {
+    for (int width : {100, 95}) {
+      TestPage framed(Host(), 10, 10, width, 47, Solid(0xFF808080));
+      TestPage plain(Host(), 10, 70, width, 47, Solid(0xFF808080));
+      SetPanelExPageBorder(framed.number(), 0, frame, reinterpret_cast<HBITMAP>(-1), &slice, 1);
+      const Dib32& got = framed.Painted();
+      Dib32 expected(width, 47);
+      BitBlt(expected.dc(), 0, 0, width, 47, plain.Painted().dc(), 0, 0, SRCCOPY);
+      kelvra::BorderImageSet* set = nullptr;
+      {
+        kelvra::LockGuard lock(kelvra::Locks().panel);
+        set = kelvra::AddBorderImageSet();
+        kelvra::PrepareBorderImageSlices(set, frame, -1, &slice);
+        const RECT rect{0, 0, width, 47};
+        kelvra::DrawBorderImageSet(expected.dc(), set, &rect);
+        kelvra::ReleaseBorderImageSet(set);
+      }
+      int differing = 0;
+      for (int y = 0; y < 47; ++y)
+        for (int x = 0; x < width; ++x) differing += Rgb(got.Pixel(x, y)) != Rgb(expected.Pixel(x, y));
+      EXPECT_EQ(differing, 0) << (frame == translucent ? "with alpha, " : "alpha-less, ") << width;
+      // Drawn again from the bands kept: the same.
+      const Dib32& again = framed.Painted();
+      EXPECT_EQ(Rgb(again.Pixel(92, 3)), Rgb(expected.Pixel(92, 3)));
+    }
+  }
+  DeleteObject(translucent);
+  DeleteObject(alphaLess);
+}
+
 TEST_F(PageComposition, BuffersGrowWithSpareRoomAndNeverShrink) {
   TestPage page(Host(), 10, 10, 100, 100, Solid(kRed));
   page.Painted();
@@ -88,9 +113,7 @@ TEST_F(PageComposition, BuffersGrowWithSpareRoomAndNeverShrink) {
 }
 
 TEST_F(PageComposition, TranslucentPagesBlendOverWhatLiesBehind) {
-  const HANDLE outerGradient = CreateGradient(1, static_cast<int>(kRed), static_cast<int>(kBlue));
-  gradients_.push_back(outerGradient);
-  TestPage outer(Host(), 10, 10, 200, 100, AsBackground(outerGradient));
+  TestPage outer(Host(), 10, 10, 200, 100, Gradient(1, kRed, kBlue));
   TestPage inner(outer.page(), 20, 30, 60, 40, Solid(kGreen));
   SetPanelExPageAlpha(inner.number(), 0, 0, 1);
   outer.Painted();
@@ -185,11 +208,10 @@ TEST_F(PageComposition, ACallbackMayFreeItsOwnPanel) {
 }
 
 TEST_F(PageComposition, RepaintsKeepTheirBufferAndMemory) {
-  const HANDLE gradient = CreateGradient(1, static_cast<int>(kRed), static_cast<int>(kBlue));
-  gradients_.push_back(gradient);
-  TestPage page(Host(), 10, 10, 200, 100, AsBackground(gradient));
+  const int gradient = Gradient(1, kRed, kBlue);
+  TestPage page(Host(), 10, 10, 200, 100, gradient);
   const HBITMAP tile = MakeImage(16, 16, [](int x, int y) { return (x ^ y) & 4 ? 0x80FFFFFFu : 0u; });
-  page.Background(AsBackground(gradient), tile, 0, 0, 0x300);
+  page.Background(gradient, tile, 0, 0, 0x300);
   page.Painted();
   const HBITMAP bitmap = BackBuffer(page.page()).bitmap;
   for (int i = 0; i < 50; ++i) RefreshPanelEx(page.number());

@@ -36,10 +36,10 @@ int Count(const Dib32& dib, uint32_t argb) {
   return count;
 }
 
-class PageImages : public testing::Test {
+class PageImages : public GradientPageTest {
  protected:
-  void SetUp() override { EnsureStarted(); }
   void TearDown() override {
+    GradientPageTest::TearDown();
     for (HBITMAP image : images_) DeleteObject(image);
   }
   HBITMAP Keep(HBITMAP image) {
@@ -96,8 +96,7 @@ TEST_F(PageImages, TiledGridsEqualTileByTileDrawing) {
   }));
   const HBITMAP masked = Keep(MakeImage(16, 16, [](int x, int y) { return (x + y) % 3 ? 0xFF3060A0u : 0xFFFFFFFFu; }));
   const HBITMAP alphaLess = Keep(MakeImage(16, 16, [](int x, int y) { return (x * 16 + y) * 0x10101u; }));
-  const HANDLE gradient = CreateGradient(1, static_cast<int>(0xFF2040E0), static_cast<int>(0xFFE0C020));
-  const int background = static_cast<int>(reinterpret_cast<intptr_t>(gradient));
+  const int background = Gradient(1, 0xFF2040E0, 0xFFE0C020);
   struct Case {
     HBITMAP image;
     int flags;
@@ -130,11 +129,10 @@ TEST_F(PageImages, TiledGridsEqualTileByTileDrawing) {
       for (int x = 0; x < 150; ++x) differing += Rgb(got.Pixel(x, y)) != Rgb(expected.Pixel(x, y));
     EXPECT_EQ(differing, 0) << "flags " << c.flags;
   }
-  FreeGradient(gradient);
 }
 
 TEST_F(PageImages, StretchFillsTheAreaWithTheFirstImage) {
-  if (DllSwitchedOff(L"gdiplus")) GTEST_SKIP() << "stretching needs GDI+";
+  if (NoGdiPlus()) GTEST_SKIP() << "stretching needs GDI+";
   TestPage page(Host(), 10, 10, 100, 40, -1);
   // The list keeps its images in a bitmap several cells wide: only the first cell
   // is the image.

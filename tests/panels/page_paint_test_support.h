@@ -2,6 +2,7 @@
 // callback keeps a copy of what the page's DC holds when it is called to draw.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
@@ -17,18 +18,10 @@ namespace kelvra::test {
 // A 32-bit top-down DIB section that no DC holds, pixel(x, y) giving 0xAARRGGBB.
 template <class Pixel>
 HBITMAP MakeImage(int width, int height, Pixel&& pixel) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  auto* p = static_cast<uint32_t*>(bits);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) p[y * width + x] = pixel(x, y);
+  uint32_t* bits = nullptr;
+  HBITMAP bitmap = CreateTopDownDib32(width, height, &bits);
+  for (int y = 0; bits && y < height; ++y)
+    for (int x = 0; x < width; ++x) bits[y * width + x] = pixel(x, y);
   return bitmap;
 }
 
@@ -139,24 +132,12 @@ class TestPage {
 
 // A plain child window of the host with its own class brush (an RGB colour),
 // for parents that pages show through to.
-inline const wchar_t* ColouredParentClass() {
-  static const wchar_t* name = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KelvraPaintTestParent";
-    RegisterClassExW(&wc);
-    return L"KelvraPaintTestParent";
-  }();
-  return name;
-}
-
 class ColouredParent {
  public:
   ColouredParent(COLORREF colour, int x, int y, int width, int height) {
-    window_ = CreateWindowExW(0, ColouredParentClass(), L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width,
-                              height, Host(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    window_ = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraPaintTestParent", DefWindowProcW),
+                              L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, width, height, Host(), nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     SetColour(colour);
   }
   ~ColouredParent() {
@@ -177,6 +158,36 @@ class ColouredParent {
  private:
   HWND window_ = nullptr;
   HBRUSH brush_ = nullptr;
+};
+
+inline int AsBackground(HANDLE gradient) { return static_cast<int>(reinterpret_cast<intptr_t>(gradient)); }
+
+// Tests whose pages are drawn with gradients, which the test makes and frees.
+class GradientPageTest : public testing::Test {
+ protected:
+  void SetUp() override { EnsureStarted(); }
+  void TearDown() override {
+    for (HANDLE gradient : gradients_) FreeGradient(gradient);
+  }
+  HANDLE NewGradient(int type, uint32_t start, uint32_t end) {
+    gradients_.push_back(CreateGradient(type, static_cast<int>(start), static_cast<int>(end)));
+    return gradients_.back();
+  }
+  // As a page background.
+  int Gradient(int type, uint32_t start, uint32_t end) { return AsBackground(NewGradient(type, start, end)); }
+  int Solid(uint32_t colour) { return Gradient(0, colour, colour); }
+  static bool NoGdiPlus() { return DllSwitchedOff(L"gdiplus"); }
+
+  std::vector<HANDLE> gradients_;
+};
+
+// The same for tests that draw nothing but such pages: without GDI+ they skip.
+class GdiPlusPageTest : public GradientPageTest {
+ protected:
+  void SetUp() override {
+    GradientPageTest::SetUp();
+    if (NoGdiPlus()) GTEST_SKIP() << "these pages are drawn with gradients";
+  }
 };
 
 // 0xAARRGGBB of a COLORREF, opaque.

@@ -88,11 +88,16 @@ BITMAPINFO TopDown32(int width, int height) {
 
 }  // namespace
 
-Dib32::Dib32(int width, int height, uint32_t fill) : width_(width), height_(height) {
+HBITMAP CreateTopDownDib32(int width, int height, uint32_t** bits) {
   BITMAPINFO info = TopDown32(width, height);
-  void* bits = nullptr;
-  bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  bits_ = static_cast<uint32_t*>(bits);
+  void* memory = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
+  if (bits) *bits = static_cast<uint32_t*>(memory);
+  return bitmap;
+}
+
+Dib32::Dib32(int width, int height, uint32_t fill) : width_(width), height_(height) {
+  bitmap_ = CreateTopDownDib32(width, height, &bits_);
   dc_ = CreateCompatibleDC(nullptr);
   old_ = SelectObject(dc_, bitmap_);
   Fill(fill);

@@ -41,6 +41,10 @@ const wchar_t* PlainWindowClass();
 // background) and returns its name; a second call with the same name does nothing.
 const wchar_t* RegisterTestWindowClass(const wchar_t* name, WNDPROC procedure);
 
+// A top-down 32-bit DIB section that no DC holds (nullptr when GDI refuses);
+// `bits` receives its pixels, row 0 first.
+HBITMAP CreateTopDownDib32(int width, int height, uint32_t** bits);
+
 // A top-down 32-bit DIB section selected into its own memory DC.
 class Dib32 {
  public:
