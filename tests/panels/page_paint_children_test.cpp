@@ -12,27 +12,6 @@ constexpr uint32_t kRed = 0xFFFF0000, kGreen = 0xFF00FF00, kBlue = 0xFF0000FF;
 
 using PageChildren = GdiPlusPageTest;
 
-// What a static control's page brush paints over its client area.
-std::unique_ptr<Dib32> BrushPixels(HWND page, HWND control) {
-  RECT client{};
-  GetClientRect(control, &client);
-  auto pixels = std::make_unique<Dib32>(client.right, client.bottom);
-  HDC dc = GetDC(control);
-  const auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageW(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
-  ReleaseDC(control, dc);
-  if (brush) FillRect(pixels->dc(), &client, brush);
-  return pixels;
-}
-
-// Pixels of the brush that differ from the page at the control's place.
-int Differing(const Dib32& brush, const Dib32& page, POINT at) {
-  int differing = 0;
-  for (int y = 0; y < brush.height(); ++y)
-    for (int x = 0; x < brush.width(); ++x) differing += Rgb(brush.Pixel(x, y)) != Rgb(page.Pixel(at.x + x, at.y + y));
-  return differing;
-}
-
 TEST_F(PageChildren, AGroupBoxIsDrawnIntoThePage) {
   TestPage page(Host(), 10, 10, 200, 100, Gradient(0, kGreen, kGreen));
   const HWND box = CreateWindowExW(0, L"BUTTON", L"Group", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 20, 10, 120, 60,

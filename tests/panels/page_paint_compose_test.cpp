@@ -163,6 +163,35 @@ TEST_F(PageComposition, NestedPagesAreCutAtTheirPanelUnlessTheyAskOtherwise) {
   EXPECT_EQ(BackBuffer(inner.page()).bitmap, nullptr);  // one buffer, the outer panel's
 }
 
+// A scrolled page draws its looks at its visible area: the border's shape (here
+// only a shape: the four corners cut away) lands on the visible corners, and a
+// static control gets the pixels that are shown behind it.
+TEST_F(PageComposition, ScrolledPagesDrawTheirLooksWhereTheyAreSeen) {
+  TestPage page(Host(), 10, 10, 200, 100, Solid(kRed));
+  const HBITMAP corners = MakeImage(30, 30, [](int x, int y) {
+    return (x < 5 || x >= 25) && (y < 5 || y >= 25) ? 0xFFFFFFFFu : 0u;
+  });
+  const RECT slice{10, 10, 20, 20};
+  SetPanelExPageBorder(page.number(), 0, nullptr, corners, &slice, 1);
+  const HWND label = CreateWindowExW(0, L"STATIC", L"far", WS_CHILD | WS_VISIBLE, 20, 130, 60, 20, page.page(), nullptr,
+                                   nullptr, nullptr);
+  SetPanelExPageScrolling(page.number(), 0, 64, 1);
+  const LPARAM bar = GetPanelExPageScrolling(page.number(), 0, 512);
+  SendMessageW(page.panel(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 100), bar);
+  const int scrolled = -WindowRectIn(page.page(), page.panel()).top;
+  ASSERT_GT(scrolled, 40);
+  const int width = 200 - GetSystemMetrics(SM_CXHTHUMB);
+  const Dib32& painted = page.Painted();
+  for (POINT corner : {POINT{1, 1}, POINT{width - 2, 1}, POINT{1, 98}, POINT{width - 2, 98}})
+    EXPECT_NE(Rgb(painted.Pixel(corner.x, corner.y)), Rgb(kRed)) << corner.x << "," << corner.y;
+  EXPECT_EQ(Rgb(painted.Pixel(6, 6)), Rgb(kRed));
+  EXPECT_EQ(Rgb(painted.Pixel(width - 7, 93)), Rgb(kRed));
+  const auto brush = BrushPixels(page.page(), label);
+  EXPECT_EQ(Differing(*brush, painted, {20, 130 - scrolled}), 0);
+  DestroyWindow(label);
+  DeleteObject(corners);
+}
+
 TEST_F(PageComposition, PanelMessagesThatRepaint) {
   TestPage page(Host(), 10, 10, 100, 40, Solid(kGreen));
   page.Painted();

@@ -190,6 +190,27 @@ class GdiPlusPageTest : public GradientPageTest {
   }
 };
 
+// What a static control's page brush paints over its client area.
+inline std::unique_ptr<Dib32> BrushPixels(HWND page, HWND control) {
+  RECT client{};
+  GetClientRect(control, &client);
+  auto pixels = std::make_unique<Dib32>(client.right, client.bottom);
+  HDC dc = GetDC(control);
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(page, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+  ReleaseDC(control, dc);
+  if (brush) FillRect(pixels->dc(), &client, brush);
+  return pixels;
+}
+
+// Pixels of the brush that differ from the page at the control's place.
+inline int Differing(const Dib32& brush, const Dib32& page, POINT at) {
+  int differing = 0;
+  for (int y = 0; y < brush.height(); ++y)
+    for (int x = 0; x < brush.width(); ++x) differing += Rgb(brush.Pixel(x, y)) != Rgb(page.Pixel(at.x + x, at.y + y));
+  return differing;
+}
+
 // 0xAARRGGBB of a COLORREF, opaque.
 inline uint32_t Argb(COLORREF colour) {
   return 0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
