@@ -255,6 +255,8 @@ void PaintPage(HDC paintDc, HWND pageWindow, HWND target, bool nestedAlpha, bool
     if (!p.top) MapWindowPoints(p.target, pageWindow, reinterpret_cast<POINT*>(&p.r), 2);
     p.target = pageWindow;
     p.dc = panel.alphaBuffer.dc.get();
+    // Emptied after every paint; a paint cut short by its callback may not have.
+    FillImagePixels(*panel.alphaBuffer.image, RECT{0, 0, Width(r), Height(r)}, 0);
     SetWindowOrgEx(p.dc, p.r.left, p.r.top, nullptr);
     Hold(p, p.dc);
     p.alphaDrawing = true;

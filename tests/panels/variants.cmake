@@ -22,3 +22,9 @@ endif()
 if(TARGET test_page_paint_background_test)
   kelvra_add_classic_variant(panels.page_paint_background_test.classic test_page_paint_background_test)
 endif()
+
+# Without GDI+ stretched images draw nothing (and no gradient can be made).
+if(TARGET test_page_paint_images_test)
+  kelvra_add_test_variant(panels.page_paint_images_test.no_gdiplus test_page_paint_images_test
+    ENV "WINEDLLOVERRIDES=gdiplus=d")
+endif()
