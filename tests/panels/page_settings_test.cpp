@@ -89,12 +89,7 @@ TEST_P(BackgroundFields, KeepWhatIsUnchanged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, BackgroundFields, testing::ValuesIn(kBackgroundCases),
-                         [](const testing::TestParamInfo<BackgroundCase>& info) {
-                           std::string name = info.param.name;
-                           for (char& c : name)
-                             if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name;
-                         });
+                         CaseName());
 
 TEST_F(PageSettings, UnknownPanelsAndPages) {
   EXPECT_EQ(SetPanelExPageBackground(number_, 3, 1, nullptr, 0, 0, 0, 0, 0, 1), 0);

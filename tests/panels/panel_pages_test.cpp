@@ -129,12 +129,7 @@ TEST_P(PanelSequences, LeaveTheirState) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PanelSequences, testing::ValuesIn(kSequences),
-                         [](const testing::TestParamInfo<Sequence>& info) {
-                           std::string name = info.param.name;
-                           for (char& c : name)
-                             if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name;
-                         });
+                         CaseName());
 
 TEST_F(PanelPages, UnknownPanelsPagesAndPositions) {
   const int number = NewPanel();

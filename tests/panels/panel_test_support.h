@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -123,6 +124,18 @@ inline RECT WindowRectIn(HWND window, HWND parent) {
   MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
+
+// A parameterised case's name for GoogleTest: its `name` with every character
+// that is not a letter or digit made '_'.
+struct CaseName {
+  template <class Info>
+  std::string operator()(const Info& info) const {
+    std::string name = info.param.name;
+    for (char& c : name)
+      if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+    return name;
+  }
+};
 
 // "left,top,right,bottom", for readable comparisons.
 inline std::string Text(const RECT& r) {
