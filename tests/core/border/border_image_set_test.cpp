@@ -248,6 +248,19 @@ TEST_F(BorderImageSetTest, MaskOnlyDrawsNothingAndStillClips) {
   EXPECT_EQ(DrawInto(100, 50), 0);
 }
 
+// An image whose pixels change so that it gives no mask any more (its centre now
+// reads as frame) must not go on clipping with the mask of its old pixels.
+TEST_F(BorderImageSetTest, AnImageThatNoLongerGivesAMaskClipsNothing) {
+  ClearCentre(*image_);
+  ASSERT_EQ(Prepare(image_->Bitmap(), kelvra::kMaskFromBorderImage, &kSlice), 1);
+  const RECT rect{0, 0, 100, 50};
+  ASSERT_NE(kelvra::GetBorderMaskRegion(set_, &rect), nullptr);
+  PaintFixture(*image_);  // the centre is opaque again, near the frame's colours
+  ASSERT_EQ(Prepare(image_->Bitmap(), kelvra::kMaskFromBorderImage, &kSlice), 1);
+  EXPECT_EQ(kelvra::GetBorderMaskRegion(set_, &rect), nullptr);
+  EXPECT_EQ(DrawInto(100, 50), 1);
+}
+
 // The caller's bitmap is read in place: a full runtime image table neither stops
 // the set nor costs the caller its bitmap.
 TEST_F(BorderImageSetTest, CallersBitmapIsViewedNotEnteredInTheImageTable) {
