@@ -486,6 +486,108 @@ KELVRA_API HWND KELVRA_CALL createScrollbarBox(HWND parent, int x, int y, int vi
 
 /* ==== ButtonEx family ==================================================== */
 
+/* Skinned buttons, each a panel with one page: push buttons (ButtonEx), image
+ * buttons, toggle buttons, check boxes with an optional third state and radio
+ * buttons in groups. Arguments named `button` take the button's number or its
+ * window (cast to int). A number given as -1 is chosen by the library from the
+ * command ids, 0xFFFE downwards, skipping numbers buttons use. A click (a left
+ * release over the button, wherever the press was) posts WM_COMMAND to the
+ * button's parent with wParam the full number and lParam 0; a disabled button
+ * ignores the mouse. Images are icons or bitmaps (pure green 0x00FF00 is
+ * transparent in a bitmap) and stay the caller's; 0 for none. A button shows ten
+ * looks, the skin states "normal", "hot", "pressed", "disabled", "selected",
+ * "selected hot", "selected pressed", "inbetween", "inbetween hot" and
+ * "inbetween pressed" of its skin component. */
+
+/* Creates a push button at (x, y) of width by height in parent (0 by 0: the
+ * normal image's size) showing text (formatted-text codes allowed) and the normal
+ * image, and hot, pressed and disabled images for those states. skin: a skin
+ * (component "buttonex"); 0, or a value that is no skin, the built-in
+ * "sysbuttonskin"; a negative value that is no skin: none (apply one with
+ * SetButtonExSkin). Returns the number chosen when number is -1, else the
+ * button's window; 0 when the number is in use or the button could not be made
+ * (nothing is left behind, and the panel pages are added to is unchanged). */
+KELVRA_API int KELVRA_CALL ButtonEx(HWND parent, int number, int x, int y, int width, int height, LPCWSTR text,
+                                    HANDLE normal, HANDLE hot, HANDLE pressed, HANDLE disabled, HANDLE skin);
+/* A button of images only, with the built-in "imagebuttonskin" (component
+ * "imagebuttonex"). Returns as ButtonEx. */
+KELVRA_API int KELVRA_CALL ImageButtonEx(HWND parent, int number, int x, int y, int width, int height,
+                                         HANDLE normal, HANDLE hot, HANDLE pressed, HANDLE disabled);
+/* A button that each click selects or deselects, with images for the selected
+ * looks too. skin (component "togglebuttonex"): 0 the built-in
+ * "systogglebuttonskin", 1 "sysstickybuttonskin" (stays pressed while selected),
+ * else a skin. Returns as ButtonEx. */
+KELVRA_API int KELVRA_CALL ToggleButtonEx(HWND parent, int number, int x, int y, int width, int height,
+                                          LPCWSTR text, HANDLE normal, HANDLE hot, HANDLE pressed, HANDLE selected,
+                                          HANDLE selectedHot, HANDLE selectedPressed, HANDLE disabled, HANDLE skin);
+/* A check box (glyph and text) that SetButtonExState can also put in its third,
+ * "inbetween" state; a click selects or deselects it. skin (component
+ * "checkbuttonex"): a skin, else the built-in "syscheckbuttonskin". Returns as
+ * ButtonEx; 0 when parent is no window. */
+KELVRA_API int KELVRA_CALL CheckButtonEx(HWND parent, int number, int x, int y, int width, int height,
+                                         LPCWSTR text, HANDLE skin);
+/* A radio button: clicking it selects it and deselects the selected one of its
+ * group; a selected one stays selected. Radio buttons made between two calls with
+ * parent 0 form a group; such a call makes nothing and returns 0. skin
+ * (component "radiobuttonex"): a skin, else the built-in "sysradiobuttonskin".
+ * Returns as ButtonEx. */
+KELVRA_API int KELVRA_CALL RadioButtonEx(HWND parent, int number, int x, int y, int width, int height,
+                                         LPCWSTR text, HANDLE skin);
+/* The window of the button whose number is `number` (numbers only); 0 when
+ * unknown. */
+KELVRA_API HWND KELVRA_CALL ButtonExID(int number);
+/* Sets the text of the button's tool tip (made on the first call). 1, or 0 when
+ * the button is unknown. */
+KELVRA_API int KELVRA_CALL ButtonExToolTip(int button, LPCWSTR text);
+/* Replaces the images of the normal, hot, pressed, selected, selected hot,
+ * selected pressed and disabled looks (0 keeps an image; the selected ones count
+ * only for toggle, check and radio buttons) and repaints the button. A button
+ * made without images takes the first image's size. Returns 1; 0 when the button
+ * is unknown; -1 when an image could not be added (the images before it are
+ * replaced, the rest are not). */
+KELVRA_API int KELVRA_CALL ChangeButtonEx(int button, HANDLE normal, HANDLE hot, HANDLE pressed, HANDLE selected,
+                                          HANDLE selectedHot, HANDLE selectedPressed, HANDLE disabled);
+/* state non-zero disables the button (it shows its "disabled" look and ignores
+ * the mouse), 0 enables it (it shows "normal", even when selected, until the
+ * next mouse event or SetButtonExState). 1, or 0 when the button is unknown. */
+KELVRA_API int KELVRA_CALL DisableButtonEx(int button, BYTE state);
+/* Frees a button (-1: every button) with its windows, image lists and tool tip.
+ * 1, or 0 when the button is unknown. */
+KELVRA_API int KELVRA_CALL FreeButtonEx(int button);
+/* The skin the button's looks were last read from; 0 when unknown or none. */
+KELVRA_API HANDLE KELVRA_CALL GetButtonExSkin(int button);
+/* The check state of a toggle, check or radio button: 0 unselected, 1 selected,
+ * 2 inbetween; 0 for other buttons and unknown ones. */
+KELVRA_API int KELVRA_CALL GetButtonExState(int button);
+/* Sets the check state of a toggle, check or radio button: 0 unselected, 1
+ * selected, 2 inbetween (check boxes only); other values, other buttons and
+ * unknown ones change nothing. Selecting a radio button deselects the selected
+ * one of its group. The button shows its "normal", "selected" or "inbetween"
+ * look and is repainted. Always returns 0. */
+KELVRA_API int KELVRA_CALL SetButtonExState(int button, BYTE state);
+/* The button's text; "" when unknown. */
+KELVRA_API LPCWSTR KELVRA_CALL GetButtonExText(int button);
+/* Sets the button's text and repaints it. 1, or 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetButtonExText(int button, LPCWSTR text);
+/* Reads the button's ten looks from a skin's component (NULL or "": the
+ * button's own component, "buttonex" for a push button). Per look the skin state
+ * gives: "background" (a themed background number such as 8, -1 for none, a
+ * colour, or a "gradient" param), "background image" with "background position"
+ * (x, left, right, y, top, bottom: a number, a percentage, "centre" or "repeat";
+ * stretch, tile, masked), "overlay", "overlay image", "overlay position" (the
+ * same), "border image" (top, left, bottom, right: its slice margins, all four or
+ * none) and "border mask", "image" (replacing that look's image; "noclip: true"
+ * draws image and text over the border) with "image position" (x, left, right,
+ * y, top, bottom: a number, a percentage or "centre"; right and bottom measure
+ * from the far edge) and "image padding", "text" (font: face, size, style words;
+ * colour) with "text position" and "text padding", and "cursor" (a number or
+ * appstarting, arrow, cross, hand, help, ibeam, no, wait, size, sizeall,
+ * sizenesw, sizens, sizenwse, sizewe, uparrow). The button shows its "normal"
+ * look at once; noRedraw 0 repaints it. When the skin updates automatically,
+ * changing it re-applies it. Returns 1, or 0 when the button or the skin is
+ * unknown. */
+KELVRA_API int KELVRA_CALL SetButtonExSkin(int button, HANDLE skin, LPCWSTR component, BYTE noRedraw);
+
 /* ==== ExplorerBar ======================================================== */
 
 /* ==== TextControlEx ====================================================== */

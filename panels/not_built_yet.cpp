@@ -14,7 +14,6 @@ bool PointerOverSplitterBar() { return false; }
 
 namespace kelvra::steps {
 
-void FreeAllButtons() {}
 void FreeAllSplitters() {}
 
 }  // namespace kelvra::steps

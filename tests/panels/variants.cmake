@@ -6,6 +6,9 @@ endif()
 if(TARGET test_text_control_pointer_test)
   set_tests_properties(panels.text_control_pointer_test PROPERTIES RUN_SERIAL TRUE)
 endif()
+if(TARGET test_button_input_test)
+  set_tests_properties(panels.button_input_test PROPERTIES RUN_SERIAL TRUE)
+endif()
 
 # Without UxTheme no visual style is active: nothing is captured, and a theme
 # change leaves the painter's theme handles at 0.

@@ -1,0 +1,196 @@
+// Making buttons: the push button every kind starts from, then the image, toggle,
+// check and radio buttons made from it.
+#include <utility>
+
+#include "core/image/image_measure.h"
+#include "core/library/object_numbers.h"
+#include "core/library/reentrant_lock.h"
+#include "panels/button_images.h"
+#include "panels/button_operations.h"
+#include "panels/button_registry.h"
+#include "panels/button_skin.h"
+#include "panels/panel_operations.h"
+#include "panels/panel_registry.h"
+
+namespace kelvra {
+
+namespace {
+
+constexpr int32_t kPageNotContainer = 0x10000;
+
+// A command id no button uses: automatic numbers fit the low word of WM_COMMAND.
+// 0 when every one of them is taken.
+int32_t FreshButtonNumber() {
+  for (int tries = 0; tries < 0x10000; ++tries) {
+    const auto number = static_cast<int32_t>(NextCommandID());
+    if (!FindButtonExByNumber(number)) return number;
+  }
+  return 0;
+}
+
+// The panel and its one page, made without disturbing the panel that the
+// caller's AddPanelExPage calls add to.
+struct ButtonWindows {
+  HWND panel = nullptr;
+  HWND page = nullptr;
+};
+
+ButtonWindows MakeButtonWindows(const ButtonExPlace& place, int width, int height) {
+  HWND savedCurrent = nullptr;
+  {
+    LockGuard lock(Locks().panel);
+    if (!lock) return {};
+    savedCurrent = CurrentPanelEx();
+  }
+  auto restoreCurrent = [savedCurrent] {
+    LockGuard lock(Locks().panel);
+    if (lock) CurrentPanelEx() = FindPanelExByWindow(savedCurrent) ? savedCurrent : nullptr;
+  };
+
+  const intptr_t panelNumber =
+      CreatePanel(-1, place.parent, place.x, place.y, width, height, ButtonExEventProc);
+  // No panel, no button: going on would add the page to whatever panel the
+  // caller made last.
+  if (!panelNumber) return {};
+  HWND panel = nullptr;
+  {
+    LockGuard lock(Locks().panel);
+    const PanelExRecord* record = lock ? FindPanelExByNumber(static_cast<int32_t>(panelNumber)) : nullptr;
+    if (record) panel = record->Window();
+  }
+  if (!panel) {
+    restoreCurrent();
+    return {};
+  }
+  const HWND page = AddPage(0, PageImage{nullptr, 0, 0, 0, 0, kPageNotContainer});
+  restoreCurrent();
+  if (!page) {
+    FreePanel(reinterpret_cast<intptr_t>(panel));
+    return {};
+  }
+  return ButtonWindows{panel, page};
+}
+
+// Gives state `state` its image; 0 leaves it without a list.
+void SetCreationImage(ButtonExRecord& button, int state, HANDLE image) {
+  button.images[state] = MakeButtonImageList(button.imageWidth, button.imageHeight, image);
+}
+
+// ButtonEx without its skin: the number, or 0.
+int32_t MakeButton(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
+                   const wchar_t* component) {
+  int32_t number = place.number;
+  if (number == -1) {
+    number = FreshButtonNumber();
+    if (!number) return 0;
+  } else if (FindButtonExByNumber(number)) {
+    return 0;
+  }
+
+  int imageWidth = 0, imageHeight = 0;
+  if (images[kButtonNormal]) GetImageDimensions(images[kButtonNormal], &imageWidth, &imageHeight);
+  const int width = place.width ? place.width : imageWidth;
+  const int height = place.height ? place.height : imageHeight;
+
+  const ButtonWindows windows = MakeButtonWindows(place, width, height);
+  if (!windows.panel) return 0;
+  // The number may have been taken while the windows were made (by a procedure
+  // that made buttons of its own).
+  if (FindButtonExByNumber(number)) {
+    FreePanel(reinterpret_cast<intptr_t>(windows.panel));
+    return 0;
+  }
+
+  auto record = std::make_unique<ButtonExRecord>();
+  record->number = number;
+  record->window = windows.panel;
+  record->page = windows.page;
+  record->width = width;
+  record->height = height;
+  record->imageWidth = imageWidth;
+  record->imageHeight = imageHeight;
+  record->text = text ? text : L"";
+  record->component = component;
+  ButtonExRecord* button = EnterButtonEx(std::move(record));
+  if (!button) {
+    FreePanel(reinterpret_cast<intptr_t>(windows.panel));
+    return 0;
+  }
+  for (int state : {kButtonNormal, kButtonHot, kButtonPressed, kButtonDisabled})
+    SetCreationImage(*button, state, images[state]);
+  return number;
+}
+
+intptr_t Result(const ButtonExPlace& place, int32_t number) {
+  if (!number) return 0;
+  if (place.number == -1) return number;
+  const ButtonExRecord* button = FindButtonExByNumber(number);
+  return button ? reinterpret_cast<intptr_t>(button->window) : 0;
+}
+
+// ToggleButtonEx without its skin: the number, or 0.
+int32_t MakeToggleButton(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
+                         const wchar_t* component) {
+  const int32_t number = MakeButton(place, text, images, component);
+  ButtonExRecord* button = number ? FindButtonExByNumber(number) : nullptr;
+  if (!button) return 0;
+  for (int state : {kButtonSelected, kButtonSelectedHot, kButtonSelectedPressed})
+    SetCreationImage(*button, state, images[state]);
+  button->checkable = true;
+  return number;
+}
+
+}  // namespace
+
+intptr_t CreateButtonEx(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
+                        intptr_t skin) {
+  const int32_t number = MakeButton(place, text, images, kComponentButton);
+  if (!number) return 0;
+  ApplyCreationSkin(number, skin);
+  return Result(place, number);
+}
+
+intptr_t CreateImageButtonEx(const ButtonExPlace& place, const ButtonExImages& images) {
+  const int32_t number = MakeButton(place, L"", images, kComponentImageButton);
+  if (!number) return 0;
+  ApplyBuiltInSkin(number, kImageButtonSkin, kComponentImageButton);
+  return Result(place, number);
+}
+
+intptr_t CreateToggleButtonEx(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
+                              intptr_t skin) {
+  const int32_t number = MakeToggleButton(place, text, images, kComponentToggleButton);
+  if (!number) return 0;
+  if (skin == 0 || skin == 1)
+    ApplyBuiltInSkin(number, skin ? kStickyButtonSkin : kToggleButtonSkin, kComponentToggleButton);
+  else
+    SetButtonSkin(number, static_cast<uintptr_t>(skin), kComponentToggleButton, true);
+  return Result(place, number);
+}
+
+intptr_t CreateCheckButtonEx(const ButtonExPlace& place, const wchar_t* text, intptr_t skin) {
+  if (!IsWindow(place.parent)) return 0;
+  const int32_t number = MakeToggleButton(place, text, ButtonExImages{}, kComponentCheckButton);
+  ButtonExRecord* button = number ? FindButtonExByNumber(number) : nullptr;
+  if (!button) return 0;
+  button->triState = true;
+  ApplyChosenSkin(number, skin, kCheckButtonSkin, kComponentCheckButton);
+  return Result(place, number);
+}
+
+intptr_t CreateRadioButtonEx(const ButtonExPlace& place, const wchar_t* text, intptr_t skin) {
+  ButtonExFamilyState& family = ButtonExFamily();
+  if (!place.parent) {
+    ++family.radioGroupCounter;  // the next radio buttons form a new group
+    return 0;
+  }
+  const int32_t number = MakeToggleButton(place, text, ButtonExImages{}, kComponentRadioButton);
+  ButtonExRecord* button = number ? FindButtonExByNumber(number) : nullptr;
+  if (!button) return 0;
+  button->radio = true;
+  button->radioGroup = family.radioGroupCounter;
+  ApplyChosenSkin(number, skin, kRadioButtonSkin, kComponentRadioButton);
+  return Result(place, number);
+}
+
+}  // namespace kelvra

@@ -1,0 +1,84 @@
+// A thousand ButtonEx (built-in skin, text) created, shown and painted on one
+// window, against a thousand native "BUTTON" controls of the same size and text
+// in the same run. Read the ratio of the two rows.
+#include <benchmark/benchmark.h>
+#include <windows.h>
+#include <commctrl.h>
+
+#include <vector>
+
+#include "kelvra.h"
+
+namespace {
+
+constexpr int kCount = 1000;
+constexpr int kColumns = 40;
+constexpr int kWidth = 24, kHeight = 26;
+
+HWND Host() {
+  static HWND host = [] {
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                                  kColumns * kWidth, (kCount / kColumns) * kHeight, nullptr, nullptr, nullptr,
+                                  nullptr);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return window;
+  }();
+  return host;
+}
+
+POINT Cell(int i) { return POINT{(i % kColumns) * kWidth, (i / kColumns) * kHeight}; }
+
+void PaintAll(HWND host) {
+  RedrawWindow(host, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+void BM_NativeButtons(benchmark::State& state) {
+  const HWND host = Host();
+  std::vector<HWND> buttons;
+  buttons.reserve(kCount);
+  for (auto _ : state) {
+    for (int i = 0; i < kCount; ++i) {
+      const POINT at = Cell(i);
+      buttons.push_back(CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, at.x, at.y,
+                                        kWidth, kHeight, host, nullptr, nullptr, nullptr));
+    }
+    PaintAll(host);
+    state.PauseTiming();
+    for (HWND button : buttons) DestroyWindow(button);
+    buttons.clear();
+    state.ResumeTiming();
+  }
+}
+
+void BM_ButtonEx(benchmark::State& state) {
+  const HWND host = Host();
+  for (auto _ : state) {
+    for (int i = 0; i < kCount; ++i) {
+      const POINT at = Cell(i);
+      ButtonEx(host, -1, at.x, at.y, kWidth, kHeight, L"OK", nullptr, nullptr, nullptr, nullptr, nullptr);
+    }
+    PaintAll(host);
+    state.PauseTiming();
+    FreeButtonEx(-1);
+    state.ResumeTiming();
+  }
+}
+
+BENCHMARK(BM_NativeButtons)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ButtonEx)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Kelvra_Init();
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  StartKelvra();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  Kelvra_End();
+  return 0;
+}
