@@ -45,6 +45,31 @@ SkinPropertyRecord* Probe(const SkinRecord& skin, std::wstring_view key) {
   return it == skin.propertyIndex.end() ? nullptr : it->second;
 }
 
+// The themed rule: a component that names its theme ("explorerbar:silver") is
+// tried as named, any other with `themeWord`; then the bare word. Names are
+// folded into the reused key, so a read allocates nothing.
+struct ThemedProbe {
+  std::wstring_view word, theme;
+  bool themed;  // found under "word:theme"
+  SkinPropertyRecord* property;
+};
+
+ThemedProbe ProbeThemed(const SkinRecord& skin, std::wstring_view component, std::wstring_view state,
+                        std::wstring_view property, std::wstring_view themeWord) {
+  ThemedProbe probe{TrimBlanks(component), themeWord, false, nullptr};
+  if (const auto colon = component.find(L':'); colon != std::wstring_view::npos)
+    SplitThemed(component, colon, probe.word, probe.theme);
+  std::wstring& key = KeyBuffer();
+  BuildFoldedKey(key, probe.word, probe.theme, state, property, true);
+  if ((probe.property = Probe(skin, key))) {
+    probe.themed = true;
+    return probe;
+  }
+  BuildFoldedKey(key, probe.word, probe.theme, state, property, false);
+  probe.property = Probe(skin, key);
+  return probe;
+}
+
 }  // namespace
 
 void AppendSkinPropertyPath(std::wstring& key, std::wstring_view component, std::wstring_view state,
@@ -73,7 +98,9 @@ SkinRecord::SkinRecord(const SkinRecord& other)
 
 std::wstring NormaliseComponentName(std::wstring_view lowerComponent) {
   const auto colon = lowerComponent.find(L':');
-  if (colon == std::wstring_view::npos) return std::wstring(lowerComponent);
+  // Readers trim the component they are asked for, so a setter that kept the
+  // blanks would store a property no reader ever finds.
+  if (colon == std::wstring_view::npos) return std::wstring(TrimBlanks(lowerComponent));
   std::wstring_view word, theme;
   SplitThemed(lowerComponent, colon, word, theme);
   std::wstring joined(word);
@@ -105,27 +132,19 @@ SkinPropertyRecord* SelectSkinProperty(const SkinRecord& skin, std::wstring_view
 ResolvedSkinProperty ResolveThemedComponent(const SkinRecord& skin, std::wstring_view component,
                                             std::wstring_view state, std::wstring_view property,
                                             std::wstring_view themeWord) {
-  std::wstring_view word = TrimBlanks(component), theme = themeWord;
-  if (const auto colon = component.find(L':'); colon != std::wstring_view::npos)
-    SplitThemed(component, colon, word, theme);
-  std::wstring candidate(word);
-  candidate += L':';
-  candidate += theme;
-  if (SkinPropertyRecord* themed = SelectSkinProperty(skin, candidate, state, property))
-    return {std::move(candidate), themed};
-  return {std::wstring(word), SelectSkinProperty(skin, word, state, property)};
+  const ThemedProbe probe = ProbeThemed(skin, component, state, property, themeWord);
+  std::wstring name;
+  AppendFolded(name, probe.word);
+  if (probe.themed) {
+    name.push_back(L':');
+    AppendFolded(name, probe.theme);
+  }
+  return {std::move(name), probe.property};
 }
 
 SkinPropertyRecord* ReadSkinProperty(const SkinRecord& skin, std::wstring_view component, std::wstring_view state,
                                      std::wstring_view property, std::wstring_view themeWord) {
-  std::wstring_view word = TrimBlanks(component), theme = themeWord;
-  if (const auto colon = component.find(L':'); colon != std::wstring_view::npos)
-    SplitThemed(component, colon, word, theme);
-  std::wstring& key = KeyBuffer();
-  BuildFoldedKey(key, word, theme, state, property, true);
-  if (SkinPropertyRecord* themed = Probe(skin, key)) return themed;
-  BuildFoldedKey(key, word, theme, state, property, false);
-  return Probe(skin, key);
+  return ProbeThemed(skin, component, state, property, themeWord).property;
 }
 
 }  // namespace kelvra

@@ -12,7 +12,8 @@ namespace kelvra {
 
 // A lower-cased component as setters store it: with a ":", the trimmed word
 // before it, ":", and the trimmed word up to a second ":" ("explorerbar : blue"
-// is "explorerbar:blue", "a:b:c" is "a:b"); without one, unchanged.
+// is "explorerbar:blue", "a:b:c" is "a:b"); without one, trimmed (" buttonex "
+// is "buttonex"), as readers look it up.
 std::wstring NormaliseComponentName(std::wstring_view lowerComponent);
 
 // Finds or appends each level (names taken as they stand).
@@ -27,9 +28,9 @@ struct ResolvedSkinProperty {
   SkinPropertyRecord* property;   // nullptr when it holds no such property
 };
 
-// The themed look-up on lower-cased names. A component that names its theme
-// ("explorerbar:silver") is tried as named and then bare; any other is tried
-// with `themeWord` and then bare.
+// The themed look-up: the component name (lower case) under which a read finds
+// the property. A component that names its theme ("explorerbar:silver") is tried
+// as named and then bare; any other is tried with `themeWord` and then bare.
 ResolvedSkinProperty ResolveThemedComponent(const SkinRecord& skin, std::wstring_view component,
                                             std::wstring_view state, std::wstring_view property,
                                             std::wstring_view themeWord);

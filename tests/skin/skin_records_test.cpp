@@ -67,6 +67,20 @@ TEST(SkinRecords, SettersStoreLowerCaseAndReadersFoldCase) {
   EXPECT_EQ(FindSkin(skin)->components.Size(), 3u);
 }
 
+TEST(SkinRecords, APaddedComponentIsStoredAsReadersLookItUp) {
+  ScopedSkin skin(L"Padded");
+  SetSkinAutoUpdate(skin, 0);
+  EXPECT_EQ(SetSkinProperty(skin, L" ButtonEx\t", L"normal", L"background", L"8;"), 1);
+  EXPECT_EQ(SetSkinPropertyData(skin, L"  buttonex ", L"normal", L"image", reinterpret_cast<HANDLE>(7)), 1);
+  EXPECT_EQ(SetSkinPropertyDataSize(skin, L"buttonex  ", L"normal", L"image", 16), 1);
+  EXPECT_EQ(Names(*FindSkin(skin)), L"buttonex/normal/background=8;\nbuttonex/normal/image=\n");
+  // Set and read with the same padded name, or without the blanks: one property.
+  EXPECT_STREQ(GetSkinProperty(skin, L" ButtonEx\t", L"normal", L"background"), L"8;");
+  EXPECT_STREQ(GetSkinProperty(skin, L"buttonex", L"normal", L"background"), L"8;");
+  EXPECT_EQ(GetSkinPropertyData(skin, L" buttonex", L"normal", L"image"), reinterpret_cast<HANDLE>(7));
+  EXPECT_EQ(GetSkinPropertyDataSize(skin, L"buttonex", L"normal", L"image"), 16);
+}
+
 TEST(SkinRecords, NullAndMissingNamesReadEmpty) {
   ScopedSkin skin(L"Nulls");
   EXPECT_EQ(SetSkinProperty(skin, nullptr, nullptr, nullptr, nullptr), 1);
@@ -141,6 +155,17 @@ TEST(SkinRecords, ThemedLookUp) {
         << testing::PrintToString(std::wstring(c.component));
   }
   EXPECT_EQ(kelvra::DefaultGlobalSkinColourTheme(), L"blue");
+
+  // The component a read settles on, as the internal look-up names it.
+  const SkinRecord& record = *FindSkin(skin);
+  EXPECT_EQ(kelvra::ResolveThemedComponent(record, L"splitterex", L"normal", L"background", L"blue").component,
+            L"splitterex:blue");
+  EXPECT_EQ(kelvra::ResolveThemedComponent(record, L"splitterex", L"normal", L"border", L"blue").component,
+            L"splitterex");
+  const auto fallback = kelvra::ResolveThemedComponent(record, L"explorerbar : silver", L"normal", L"x", L"blue");
+  EXPECT_EQ(fallback.component, L"explorerbar");
+  EXPECT_EQ(fallback.property, kelvra::SelectSkinProperty(record, L"explorerbar", L"normal", L"x"));
+  EXPECT_EQ(kelvra::ResolveThemedComponent(record, L"splitterex", L"normal", L"nothing", L"blue").property, nullptr);
 }
 
 TEST(SkinRecords, ReadersAndSettersKeepTheListsCurrentElement) {
