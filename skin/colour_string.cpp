@@ -45,10 +45,6 @@ bool BracketOrderHolds(std::wstring_view text) {
   return open == std::wstring_view::npos || close > open;
 }
 
-void EraseWord(std::wstring& text, std::wstring_view word) {
-  for (auto at = text.find(word); at != std::wstring::npos; at = text.find(word, at)) text.erase(at, word.size());
-}
-
 template <class Pred>
 void EraseChars(std::wstring& text, Pred pred) {
   text.erase(std::remove_if(text.begin(), text.end(), pred), text.end());
@@ -58,7 +54,7 @@ void EraseChars(std::wstring& text, Pred pred) {
 // removed in that order: "rgba ( 1, 2, 3 );" becomes "1,2,3".
 void StripNotation(std::wstring& text, std::wstring_view keyword, bool hashToo) {
   EraseChars(text, [hashToo](wchar_t c) { return IsBlank(c) || (hashToo && c == L'#'); });
-  EraseWord(text, keyword);
+  ReplaceAllText(text, keyword, {});
   EraseChars(text, [](wchar_t c) { return c == L'(' || c == L')' || c == L';'; });
 }
 
@@ -95,18 +91,13 @@ int32_t ParseUIColour(std::wstring& text, const ColourLookups& lookups) {
   return lookups.UIColour(style, index, mode);
 }
 
-int HexValue(wchar_t c) {
-  if (c >= L'0' && c <= L'9') return c - L'0';
-  if (c >= L'a' && c <= L'f') return c - L'a' + 10;
-  return -1;
-}
-
-// Exactly six hexadecimal digits after the "#"; anything else is no colour.
+// Exactly six hexadecimal digits after the "#"; anything else is no colour. The
+// text is lower case already.
 int32_t ParseHash(std::wstring_view text, std::size_t hash) {
   uint32_t value = 0;
   int digits = 0;
   for (std::size_t i = hash + 1; i < text.size() && digits < 7; ++i) {
-    const int digit = HexValue(text[i]);
+    const int digit = SkinDigitValue(text[i], 16);
     if (digit < 0) break;
     value = value << 4 | static_cast<uint32_t>(digit);
     ++digits;

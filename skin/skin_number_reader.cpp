@@ -9,17 +9,17 @@ namespace kelvra {
 
 namespace {
 
-int DigitValue(wchar_t c, unsigned base) {
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+
+}  // namespace
+
+int SkinDigitValue(wchar_t c, unsigned base) {
   int value = -1;
   if (c >= L'0' && c <= L'9') value = c - L'0';
   else if (c >= L'a' && c <= L'f') value = c - L'a' + 10;
   else if (c >= L'A' && c <= L'F') value = c - L'A' + 10;
   return value >= 0 && static_cast<unsigned>(value) < base ? value : -1;
 }
-
-bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
-
-}  // namespace
 
 int32_t ReadSkinInteger(std::wstring_view text) {
   std::size_t i = 0;
@@ -36,7 +36,7 @@ int32_t ReadSkinInteger(std::wstring_view text) {
   }
   uint32_t value = 0;  // unsigned arithmetic: overflow wraps instead of being undefined
   for (; i < text.size(); ++i) {
-    const int digit = DigitValue(text[i], base);
+    const int digit = SkinDigitValue(text[i], base);
     if (digit < 0) break;
     value = value * base + static_cast<uint32_t>(digit);
   }

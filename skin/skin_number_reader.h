@@ -6,6 +6,10 @@
 
 namespace kelvra {
 
+// The value of a digit in `base` (2, 10 or 16; hexadecimal letters in either
+// case); -1 for any other character.
+int SkinDigitValue(wchar_t c, unsigned base);
+
 // Leading blanks, an optional sign, then decimal digits, or "$" and hexadecimal
 // digits, or "%" and binary digits; reading stops at the first other character.
 // The prefixes count only before the digits ("50%" reads 50). Empty or

@@ -2,6 +2,7 @@
 #include "skin/skin_prebuild.h"
 
 #include <string>
+#include <vector>
 
 #include "kelvra.h"
 #include "core/colour/colour_math.h"
@@ -9,6 +10,7 @@
 #include "skin/skin_data_objects.h"
 #include "skin/skin_number_reader.h"
 #include "skin/skin_text.h"
+#include "skin/skin_value_grammar.h"
 #include "skin/skin_value_readers.h"
 #include "skin/system_colour_lookups.h"
 
@@ -22,9 +24,29 @@ constexpr SkinKeyword SkinFontStyleWords[] = {
     {L"strikethrough", 8}, {L"strike", 8}, {L"strikeout", 8}, {L"striked", 8},
 };
 
-std::wstring SubParam(std::wstring_view value, std::wstring_view param, int32_t index) {
-  return LookupSkinPropertySubParam(value, param, index, SystemColourLookups());
-}
+// The sub-params of one param, cut in one scan and read as the sub-param reader
+// gives them (a colour as its decimal): a value of thousands of items builds in
+// one pass rather than one scan per item.
+class SubParams {
+ public:
+  SubParams(std::wstring_view value, std::wstring_view param) {
+    if (const auto found = FindSkinValueParam(value, param)) {
+      count_ = CountSkinSubParams(*found);
+      items_ = SkinSubParamItems(*found);
+    }
+  }
+  // The count readers report (CountSkinPropertySubParams), not the items cut.
+  int32_t Count() const { return count_; }
+  // Item `index` from 1; "" past the last.
+  std::wstring Text(int32_t index) const {
+    if (index < 1 || static_cast<std::size_t>(index) > items_.size()) return {};
+    return SkinSubParamText(items_[static_cast<std::size_t>(index) - 1], SystemColourLookups());
+  }
+
+ private:
+  int32_t count_ = 0;
+  std::vector<std::wstring_view> items_;
+};
 
 int32_t GradientTypeOfWord(std::wstring_view word) {
   if (word == L"vertical") return 1;
@@ -36,22 +58,23 @@ int32_t GradientTypeOfWord(std::wstring_view word) {
 // SkinGradientParam: 0 when the value has no gradient of two or more sub-params
 // or none could be made (GDI+ missing).
 HANDLE SkinGradientParam(std::wstring_view value) {
-  const int32_t count = SkinSubParamCount(value, L"gradient");
+  const SubParams gradientParams(value, L"gradient");
+  const int32_t count = gradientParams.Count();
   if (count < 2) return nullptr;
-  int32_t type = GradientTypeOfWord(SubParam(value, L"gradient", 1));
+  int32_t type = GradientTypeOfWord(gradientParams.Text(1));
   int32_t first = 2;
   if (type < 0) {
     type = 0;
     first = 1;
   }
   auto colourAt = [&](int32_t index) {
-    return static_cast<int>(SkinGradientColour(ReadSkinInteger(SubParam(value, L"gradient", index))));
+    return static_cast<int>(SkinGradientColour(ReadSkinInteger(gradientParams.Text(index))));
   };
   HANDLE gradient = ::CreateGradient(type, colourAt(first), colourAt(first + 1));
   if (!gradient || count < 4) return gradient;
   for (int32_t n = first + 2;; n += 2) {
-    const std::wstring position = SubParam(value, L"gradient", n);
-    const std::wstring colour = SubParam(value, L"gradient", n + 1);
+    const std::wstring position = gradientParams.Text(n);
+    const std::wstring colour = gradientParams.Text(n + 1);
     if (position.empty() && colour.empty()) break;
     ::SetGradientColour(gradient, ReadSkinFloat(position),
                         static_cast<int>(SkinGradientColour(ReadSkinInteger(colour))));
@@ -62,12 +85,13 @@ HANDLE SkinGradientParam(std::wstring_view value) {
 // SkinFontParam: 0 when the value has no font of two or more sub-params or the
 // font could not be made.
 HFONT SkinFontParam(std::wstring_view value) {
-  const int32_t count = SkinSubParamCount(value, L"font");
+  const SubParams fontParams(value, L"font");
+  const int32_t count = fontParams.Count();
   if (count < 2) return nullptr;
-  const std::wstring face = SubParam(value, L"font", 1);
-  const int32_t size = ReadSkinInteger(SubParam(value, L"font", 2));
+  const std::wstring face = fontParams.Text(1);
+  const int32_t size = ReadSkinInteger(fontParams.Text(2));
   uint32_t style = 0;
-  for (int32_t n = 3; n <= count; ++n) style |= SkinFontStyleWord(SubParam(value, L"font", n));
+  for (int32_t n = 3; n <= count; ++n) style |= SkinFontStyleWord(fontParams.Text(n));
   return LoadFontEx(face.c_str(), size, style);
 }
 

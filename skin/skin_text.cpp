@@ -51,6 +51,21 @@ std::wstring_view NthField(std::wstring_view text, wchar_t separator, int32_t in
   return text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
 }
 
+void ReplaceAllText(std::wstring& text, std::wstring_view what, std::wstring_view with) {
+  if (what.empty()) return;
+  std::size_t at = text.find(what);
+  if (at == std::wstring::npos) return;
+  std::wstring result;
+  result.reserve(text.size());
+  std::size_t from = 0;
+  for (; at != std::wstring::npos; at = text.find(what, from)) {
+    result.append(text, from, at - from).append(with);
+    from = at + what.size();
+  }
+  result.append(text, from, std::wstring::npos);
+  text.swap(result);
+}
+
 std::wstring_view TrimBlanks(std::wstring_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);

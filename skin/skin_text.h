@@ -23,6 +23,10 @@ std::wstring_view TrimBlanks(std::wstring_view text);
 // Blanks and ";" stripped from both ends, in any mix.
 std::wstring_view TrimBlanksAndSemicolons(std::wstring_view text);
 
+// Every occurrence of `what` (not empty) replaced by `with`, left to right, in
+// one pass: the cost stays linear however many occurrences a long value holds.
+void ReplaceAllText(std::wstring& text, std::wstring_view what, std::wstring_view with);
+
 // The index-th field (from 1) of a text cut at every `separator`, untrimmed;
 // empty past the last field and for an index below 1.
 std::wstring_view NthField(std::wstring_view text, wchar_t separator, int32_t index);

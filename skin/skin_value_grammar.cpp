@@ -54,12 +54,6 @@ std::optional<std::wstring_view> FindSkinValueParam(std::wstring_view value, std
 
 namespace {
 
-void ReplaceAll(std::wstring& text, const std::wstring& what, std::wstring_view with) {
-  if (what.empty()) return;
-  for (auto at = text.find(what); at != std::wstring::npos; at = text.find(what, at + with.size()))
-    text.replace(at, what.size(), with);
-}
-
 // Masks the first span from `open` to the first `close` after it: every
 // occurrence of that span's text becomes "#".
 void MaskFirstSpan(std::wstring& text, wchar_t open, wchar_t close) {
@@ -67,7 +61,8 @@ void MaskFirstSpan(std::wstring& text, wchar_t open, wchar_t close) {
   if (start == std::wstring::npos) return;
   const auto end = text.find(close, start + 1);
   if (end == std::wstring::npos) return;
-  ReplaceAll(text, text.substr(start, end - start + 1), L"#");
+  const std::wstring span = text.substr(start, end - start + 1);
+  ReplaceAllText(text, span, L"#");
 }
 
 }  // namespace
@@ -90,11 +85,15 @@ int32_t CountSkinSubParams(std::wstring_view paramValue) {
   }
 }
 
-std::optional<std::wstring_view> SkinSubParamItem(std::wstring_view paramValue, int32_t index) {
-  if (index < 1) return std::nullopt;
+namespace {
+
+// Cuts a param value into its trimmed items and hands each to `take` in order;
+// `take` returns true to stop. The rest after the last separator is an item too,
+// so "" has one empty item and "a," two.
+template <class Take>
+void CutSkinSubParams(std::wstring_view paramValue, Take&& take) {
   bool skip = false, quote = false;
   std::size_t start = 0;
-  int32_t number = 1;
   for (std::size_t i = 0; i < paramValue.size(); ++i) {
     const wchar_t c = paramValue[i];
     if (c == L'"' || c == L'\'') {
@@ -106,13 +105,34 @@ std::optional<std::wstring_view> SkinSubParamItem(std::wstring_view paramValue, 
     } else if (c == L')' || c == L'}') {
       skip = false;  // even inside quotes
     } else if (c == L',' && !skip) {
-      if (number == index) return TrimBlanks(paramValue.substr(start, i - start));
-      ++number;
+      if (take(TrimBlanks(paramValue.substr(start, i - start)))) return;
       start = i + 1;
     }
   }
-  if (number == index) return TrimBlanks(paramValue.substr(start));
-  return std::nullopt;
+  take(TrimBlanks(paramValue.substr(start)));
+}
+
+}  // namespace
+
+std::optional<std::wstring_view> SkinSubParamItem(std::wstring_view paramValue, int32_t index) {
+  if (index < 1) return std::nullopt;
+  std::optional<std::wstring_view> found;
+  int32_t number = 0;
+  CutSkinSubParams(paramValue, [&](std::wstring_view item) {
+    if (++number != index) return false;
+    found = item;
+    return true;
+  });
+  return found;
+}
+
+std::vector<std::wstring_view> SkinSubParamItems(std::wstring_view paramValue) {
+  std::vector<std::wstring_view> items;
+  CutSkinSubParams(paramValue, [&](std::wstring_view item) {
+    items.push_back(item);
+    return false;
+  });
+  return items;
 }
 
 }  // namespace kelvra

@@ -45,6 +45,9 @@ int32_t CountSkinSubParams(std::wstring_view paramValue);
 // The index-th sub-param (from 1), trimmed. A "," inside quotes or one level of
 // brackets does not separate; quotes and brackets stay part of the item.
 std::optional<std::wstring_view> SkinSubParamItem(std::wstring_view paramValue, int32_t index);
+// Every sub-param in order, from one scan: what a reader of many items uses, so
+// a long value costs one pass rather than one per item.
+std::vector<std::wstring_view> SkinSubParamItems(std::wstring_view paramValue);
 
 // ---- template definition
 

@@ -74,12 +74,15 @@ int32_t SkinSubParamCount(std::wstring_view value, std::wstring_view paramName) 
   return param ? CountSkinSubParams(*param) : 0;
 }
 
+std::wstring SkinSubParamText(std::wstring_view item, const ColourLookups& lookups) {
+  const int32_t colour = ColourFromString(item, lookups);
+  return colour != kNoColour ? ColourToText(colour) : std::wstring(item);
+}
+
 std::wstring LookupSkinPropertySubParam(std::wstring_view value, std::wstring_view paramName, int32_t index,
-                              const ColourLookups& lookups) {
+                                        const ColourLookups& lookups) {
   const auto item = FindItem(value, paramName, index);
-  if (!item) return std::wstring();
-  const int32_t colour = ColourFromString(*item, lookups);
-  return colour != kNoColour ? ColourToText(colour) : std::wstring(*item);
+  return item ? SkinSubParamText(*item, lookups) : std::wstring();
 }
 
 int32_t SkinSubParamColour(std::wstring_view value, std::wstring_view paramName, int32_t index,

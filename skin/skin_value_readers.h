@@ -26,9 +26,12 @@ std::wstring LookupSkinPropertyParam(std::wstring_view value, std::wstring_view 
                                      const ColourLookups& lookups);
 // CountSkinPropertySubParams: 0 for an empty or missing param name.
 int32_t SkinSubParamCount(std::wstring_view value, std::wstring_view paramName);
+// A sub-param as GetSkinPropertySubParam gives it: a colour as its decimal, any
+// other item as it stands.
+std::wstring SkinSubParamText(std::wstring_view item, const ColourLookups& lookups);
 // GetSkinPropertySubParam: a colour item as its decimal; "" when missing.
 std::wstring LookupSkinPropertySubParam(std::wstring_view value, std::wstring_view paramName, int32_t index,
-                              const ColourLookups& lookups);
+                                        const ColourLookups& lookups);
 // GetSkinPropertySubParamColour: kNoColour when missing.
 int32_t SkinSubParamColour(std::wstring_view value, std::wstring_view paramName, int32_t index,
                            const ColourLookups& lookups);

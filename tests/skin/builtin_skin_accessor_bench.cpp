@@ -8,7 +8,7 @@
 
 #include "kelvra.h"
 #include "skin/builtin_skins.h"
-#include "tests/skin/bench_ratio_reporter.h"
+#include "tests/support/ratio_benchmarks.h"
 
 namespace {
 
@@ -30,11 +30,5 @@ BENCHMARK(BM_BuiltInSkinAccessor)->Arg(10)->Arg(10000);
 }  // namespace
 
 int main(int argc, char** argv) {
-  Kelvra_Init();
-  benchmark::Initialize(&argc, argv);
-  kelvra::bench::RatioReporter reporter(kelvra::bench::FirstOfFamily());
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  Kelvra_End();
-  return 0;
+  return kelvra::bench::RunLibraryBenchmarks(argc, argv, kelvra::bench::FirstOfFamily());
 }

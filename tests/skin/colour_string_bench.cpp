@@ -7,7 +7,7 @@
 #include "kelvra.h"
 #include "skin/skin_text.h"
 #include "skin/system_colour_lookups.h"
-#include "tests/skin/bench_ratio_reporter.h"
+#include "tests/support/ratio_benchmarks.h"
 
 namespace {
 
@@ -37,15 +37,6 @@ BENCHMARK(BM_ColourFromString)->DenseRange(0, 6);
 }  // namespace
 
 int main(int argc, char** argv) {
-  Kelvra_Init();
-  benchmark::Initialize(&argc, argv);
-  kelvra::bench::RatioReporter reporter([](const std::string& name) {
-    const std::string family = "BM_ColourFromString";
-    if (name.rfind(family, 0) != 0) return std::string();
-    return "BM_LowerCaseCopy" + name.substr(family.size());
-  });
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  Kelvra_End();
-  return 0;
+  return kelvra::bench::RunLibraryBenchmarks(
+      argc, argv, kelvra::bench::OtherFamily({{"BM_ColourFromString", "BM_LowerCaseCopy"}}, true));
 }

@@ -69,6 +69,15 @@ TEST_F(SkinPropertyData, GradientsFromValues) {
   HANDLE twoStops = Set(L"gradient: vertical, #ff0000, #0000ff, 0.3, #00ff00, 0.6, #ffffff");
   ASSERT_EQ(kelvra::FindGradient(twoStops)->stops.size(), 2u);
   EXPECT_EQ(static_cast<uint32_t>(GetGradientColour(twoStops, 0.3f)), 0xFF00FF00u);
+
+  // A long value (a skin file can hold anything) builds every stop it names.
+  std::wstring manyStops = L"gradient: vertical, #000000, #ffffff";
+  for (int i = 1; i < 2000; ++i)
+    manyStops += L", " + std::to_wstring(i / 2000.0) + L", rgb(" + std::to_wstring(i % 256) + L",0,0)";
+  HANDLE many = Set(manyStops.c_str());
+  ASSERT_TRUE(IsGradient(many));
+  EXPECT_EQ(kelvra::FindGradient(many)->stops.size(), 1999u);
+  EXPECT_EQ(static_cast<uint32_t>(GetGradientColour(many, 0.5f)), 0xFFE80000u);  // stop 1000: red 1000 % 256
 }
 
 TEST_F(SkinPropertyData, FontsFromValues) {

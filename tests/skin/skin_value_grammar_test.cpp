@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "skin/skin_number_reader.h"
+#include "skin/skin_text.h"
 #include "skin/skin_value_grammar.h"
 #include "skin/skin_value_readers.h"
 #include "tests/skin/fake_colour_lookups.h"
@@ -138,6 +139,36 @@ TEST(SkinValueGrammar, FindsSubParamItems) {
     const auto item = kelvra::SkinSubParamItem(c.paramValue, c.index);
     EXPECT_EQ(item ? std::optional<std::wstring>(std::wstring(*item)) : std::nullopt, c.item)
         << testing::PrintToString(std::wstring(c.paramValue)) << " #" << c.index;
+    // Cutting every item in one scan finds the same items.
+    const auto items = kelvra::SkinSubParamItems(c.paramValue);
+    const bool inRange = c.index >= 1 && static_cast<std::size_t>(c.index) <= items.size();
+    EXPECT_EQ(inRange ? std::optional<std::wstring>(std::wstring(items[c.index - 1])) : std::nullopt, c.item)
+        << testing::PrintToString(std::wstring(c.paramValue)) << " #" << c.index << " of all";
+  }
+  EXPECT_EQ(kelvra::SkinSubParamItems(L"").size(), 1u);
+  EXPECT_EQ(kelvra::SkinSubParamItems(L"a,").size(), 2u);
+  EXPECT_EQ(kelvra::SkinSubParamItems(L"rgb(1,2,3), rgb(4,5,6)").size(), 2u);
+}
+
+TEST(SkinText, ReplaceAllTextReplacesLeftToRightWithoutOverlap) {
+  struct {
+    const wchar_t* text;
+    const wchar_t* what;
+    const wchar_t* with;
+    const wchar_t* expected;
+  } const cases[] = {
+      {L"rgb(1,2,3)", L"rgb", L"", L"(1,2,3)"},
+      {L"(a),(a),(b)", L"(a)", L"#", L"#,#,(b)"},
+      {L"aaa", L"aa", L"#", L"#a"},
+      {L"rrgbgb", L"rgb", L"", L"rgb"},  // what erasing leaves behind is not looked at again
+      {L"abc", L"x", L"#", L"abc"},
+      {L"abc", L"", L"#", L"abc"},
+      {L"", L"a", L"#", L""},
+  };
+  for (const auto& c : cases) {
+    std::wstring text = c.text;
+    kelvra::ReplaceAllText(text, c.what, c.with);
+    EXPECT_EQ(text, c.expected) << testing::PrintToString(std::wstring(c.text));
   }
 }
 

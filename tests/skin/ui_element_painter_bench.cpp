@@ -1,6 +1,6 @@
 // The UI-style painter's cache hit against a plain BitBlt of the same size, a
 // miss against a hit, and a cached-brush look-up against the raw colour read.
-// Read the ratios between rows of one run.
+// The run ends with each as a ratio to its baseline.
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
@@ -9,6 +9,7 @@
 #include "skin/ui_colour_lookup.h"
 #include "skin/ui_element_cache.h"
 #include "skin/ui_element_painter.h"
+#include "tests/support/ratio_benchmarks.h"
 
 namespace {
 
@@ -84,11 +85,10 @@ BENCHMARK(BM_LookupBrushUnchanged);
 }  // namespace
 
 int main(int argc, char** argv) {
-  Kelvra_Init();
-  kelvra::StartGdiPlus();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  Kelvra_End();
-  return 0;
+  return kelvra::bench::RunLibraryBenchmarks(argc, argv,
+                                             kelvra::bench::OtherFamily({{"BM_PaintUIElementHit", "BM_PlainBitBlt"},
+                                                                         {"BM_PaintUIElementMiss", "BM_PaintUIElementHit/0"},
+                                                                         {"BM_LookupBrushUnchanged", "BM_LookupRaw"}},
+                                                                        false),
+                                             [] { kelvra::StartGdiPlus(); });
 }

@@ -1,0 +1,92 @@
+// The shared main of benchmarks that report each run as a ratio to a baseline
+// measured in the same run, so figures compare across machines: the library is
+// started, the benchmarks run with a console reporter that ends with the ratios,
+// and the library is ended. Header only: benchmark programs link the library and
+// Google Benchmark, not the test support.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "kelvra.h"
+
+namespace kelvra::bench {
+
+// The run that `name` is compared with ("" for none).
+using BaselineOf = std::function<std::string(const std::string& name)>;
+
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  explicit RatioReporter(BaselineOf baselineOf) : baselineOf_(std::move(baselineOf)) {}
+
+  void ReportRuns(const std::vector<Run>& runs) override {
+    ConsoleReporter::ReportRuns(runs);
+    for (const auto& run : runs)
+      if (!run.error_occurred) {
+        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        order_.push_back(run.benchmark_name());
+      }
+  }
+
+  void Finalize() override {
+    ConsoleReporter::Finalize();
+    std::printf("\nRatio to baseline (same run):\n");
+    for (const auto& name : order_) {
+      const std::string base = baselineOf_(name);
+      if (base.empty() || base == name || !times_.count(base) || times_[base] <= 0) continue;
+      std::printf("  %-52s %6.2fx  of %s\n", name.c_str(), times_[name] / times_[base], base.c_str());
+    }
+  }
+
+ private:
+  BaselineOf baselineOf_;
+  std::map<std::string, double> times_;
+  std::vector<std::string> order_;
+};
+
+inline std::string FamilyOf(const std::string& name) { return name.substr(0, name.find('/')); }
+
+// The first argument of a family is its baseline: "BM_X/10000" compares with "BM_X/10".
+inline BaselineOf FirstOfFamily() {
+  auto firsts = std::make_shared<std::map<std::string, std::string>>();
+  return [firsts](const std::string& name) { return firsts->emplace(FamilyOf(name), name).first->second; };
+}
+
+// Each family named in `baselines` compares with the run named there; with
+// `sameArgument`, with that family's run of the same argument ("BM_Parse/3" with
+// "BM_Copy/3").
+inline BaselineOf OtherFamily(std::map<std::string, std::string> baselines, bool sameArgument) {
+  return [baselines = std::move(baselines), sameArgument](const std::string& name) {
+    const std::string family = FamilyOf(name);
+    const auto it = baselines.find(family);
+    if (it == baselines.end()) return std::string();
+    return sameArgument ? it->second + name.substr(family.size()) : it->second;
+  };
+}
+
+// The whole main of a benchmark program: starts the library (then `setUp`, when
+// given), runs the benchmarks named on the command line with the ratio reporter,
+// and ends the library.
+inline int RunLibraryBenchmarks(int argc, char** argv, BaselineOf baselineOf,
+                                const std::function<void()>& setUp = {}) {
+  Kelvra_Init();
+  if (setUp) setUp();
+  benchmark::Initialize(&argc, argv);
+  const bool badArguments = benchmark::ReportUnrecognizedArguments(argc, argv);
+  if (!badArguments) {
+    RatioReporter reporter(std::move(baselineOf));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+  }
+  benchmark::Shutdown();
+  Kelvra_End();
+  return badArguments ? 1 : 0;
+}
+
+}  // namespace kelvra::bench
