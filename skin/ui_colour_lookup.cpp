@@ -49,10 +49,13 @@ uint32_t GetUIColourBrush(uint32_t style, int32_t index) {
   }
   const uint32_t colour = style == kUIStyleWhidbey ? StoredColour(UITable::Whidbey, index) : 0;
   switch (index) {
+    case kMenuDropShadow:
+      return colour;  // as stored: its alpha is the shadow's depth
     case kMenuTitleTextColour: case kMenuTitleHotTextColour: case kMenuTitleHeldTextColour:
-    case kMenuTitleInactiveTextColour: case kMenuTextColour: case kMenuDropShadow:
-    case kSelectedTextColour: case kDisabledColour:
-      return colour;
+    case kMenuTitleInactiveTextColour: case kMenuTextColour: case kSelectedTextColour: case kDisabledColour:
+      // Text colours, for SetTextColor. These indices hold a custom colour in ARGB
+      // form (0xFFRRGGBB), which as a COLORREF is no colour at all.
+      return UIColourToColorRef(colour);
     default:
       // A custom colour set on an ARGB-form index is held as 0xFFRRGGBB: a brush
       // needs it in COLORREF form, or red and blue come out swapped.

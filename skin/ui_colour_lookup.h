@@ -21,8 +21,9 @@ ColourScheme CurrentColourScheme();
 // style answers colour 0 (a brush of colour 0), an index above 56 colour 0.
 uint32_t LookupUIColour(uint32_t style, int32_t index, uint32_t request);
 
-// The Whidbey counterpart (style 5): the stored colour for the text and shadow
-// indices 0 to 4, 20, 27 and 29, else a cached solid brush (HBRUSH).
+// The Whidbey counterpart (style 5): the colour itself for the text indices 0 to
+// 4, 27 and 29 (in COLORREF form) and the shadow index 20 (as stored, alpha
+// kept), else a cached solid brush (HBRUSH).
 uint32_t GetUIColourBrush(uint32_t style, int32_t index);
 
 // The colour of the exported GetUIColour: an index 0 to 55 of a style 5,

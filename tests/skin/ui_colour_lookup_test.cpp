@@ -141,6 +141,19 @@ TEST(GetUIColourBrush, CustomColourOnAnArgbIndexKeepsItsChannels) {
   EXPECT_EQ(RGB(255, 0, 0), BrushColour(GetUIColourBrush(5, 21)));
 }
 
+TEST(GetUIColourBrush, CustomTextColoursComeBackAsWin32Colours) {
+  // The text indices are ARGB-form indices: SetUIColour holds a custom colour
+  // there as 0xFFRRGGBB, and a caller gives the answer to SetTextColor.
+  ModeScope mode(6);
+  for (int32_t index : {0, 1, 2, 3, 4, 27, 29}) {
+    ColourScope red(UITable::Whidbey, index, 4, 0xFFFF0000);
+    EXPECT_EQ(RGB(255, 0, 0), GetUIColourBrush(5, index)) << index;
+  }
+  // The shadow's colour keeps its alpha, which is the shadow's depth.
+  ColourScope shadow(UITable::Whidbey, 20, 4, 0x40102030);
+  EXPECT_EQ(0x40102030u, GetUIColourBrush(5, 20));
+}
+
 TEST(UIColourBrushCache, SameHandleWhileTheColourStaysThenANewOne) {
   ModeScope mode(6);
   const uint32_t first = LookupUIColour(0x1000000, 26, 0);
