@@ -51,9 +51,14 @@ double ReadSkinDouble(std::wstring_view text) {
   // it without consulting the locale (a comma-decimal locale must not change 0.5).
   char buffer[64];
   std::size_t n = 0;
+  bool tooLong = false;
   auto take = [&](wchar_t c) {
     if (n < sizeof(buffer)) buffer[n++] = static_cast<char>(c);
+    else tooLong = true;
   };
+  // Fraction digits past this many cannot change a double; they are read past,
+  // leaving room for an exponent, so "0.2500...0" of any length is still 0.25.
+  constexpr std::size_t kFractionRoom = sizeof(buffer) - 8;
   if (i < text.size() && (text[i] == L'-' || text[i] == L'+')) {
     if (text[i] == L'-') take(L'-');
     ++i;
@@ -62,7 +67,8 @@ double ReadSkinDouble(std::wstring_view text) {
   for (; i < text.size() && IsDigit(text[i]); ++i, ++digits) take(text[i]);
   if (i < text.size() && text[i] == L'.') {
     take(L'.');
-    for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits) take(text[i]);
+    for (++i; i < text.size() && IsDigit(text[i]); ++i, ++digits)
+      if (n < kFractionRoom) take(text[i]);
   }
   if (digits == 0) return 0.0;
   if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
@@ -74,7 +80,8 @@ double ReadSkinDouble(std::wstring_view text) {
       for (; j < text.size() && IsDigit(text[j]); ++j) take(text[j]);
     }
   }
-  if (n >= sizeof(buffer)) return 0.0;  // absurdly long: not a position or a size
+  // Sixty integer digits or a giant exponent: no position or size.
+  if (tooLong) return 0.0;
   double value = 0.0;
   const auto result = std::from_chars(buffer, buffer + n, value);
   // Out of range (1e999, 1e-999) is no position or size either: 0.

@@ -45,6 +45,10 @@ TEST(SkinNumberReader, Fractions) {
       {L"0.5", 0.5f}, {L" .25", 0.25f}, {L"-1.5e1", -15.0f}, {L"+2", 2.0f}, {L"1,5", 1.0f},
       {L"0,5", 0.0f}, {L"5.", 5.0f},    {L"abc", 0.0f},      {L"", 0.0f},   {L"1e", 1.0f},
       {L".", 0.0f},   {L"1e99", 0.0f},  {L"0.75;", 0.75f},
+      // Digits past what a double holds change nothing, however many there are.
+      {L"0.25000000000000000000000000000000000000000000000000000000000000000000000", 0.25f},
+      {L"0.333333333333333333333333333333333333333333333333333333333333333333e1", 10.0f / 3.0f},
+      {L"1000000000000000000000000000000000000000000000000000000000000000000000", 0.0f},
   };
   for (const auto& c : cases)
     EXPECT_EQ(kelvra::ReadSkinFloat(c.text), c.expected) << testing::PrintToString(std::wstring(c.text));
