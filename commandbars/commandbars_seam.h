@@ -35,17 +35,20 @@ void OnPopupMenuWindowCreated(HWND popup);
 void OnSystemShadowCreated(HWND shadow);
 
 // ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
-// Both come with WindowMapLock held by the caller.
+// Neither may leave the library (send a message, call an application callback)
+// while it holds a library lock.
 
-// Offered every message first: hot tracking and flat painting of combo boxes (and
-// the edits inside them) embedded in toolbars. A non-zero result means handled,
-// and is the message's result. May release WindowMapLock around calls that send
-// messages; the caller looks its WindowMapEntry up again afterwards.
+// Offered every message first, with WindowMapLock held: hot tracking and flat
+// painting of combo boxes (and the edits inside them) embedded in toolbars. A
+// non-zero result means handled, and is the message's result. Releases
+// WindowMapLock around calls that send messages; the caller looks its
+// WindowMapEntry up again afterwards.
 // Nothing here: 0, no window is a toolbar gadget.
 LRESULT ToolBarExGadgetSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // WM_WINDOWPOSCHANGING of every registered window, before the size limits, with
-// the new height (WINDOWPOS.cy): a rebar's window announces its height change.
+// the new height (WINDOWPOS.cy), WindowMapLock released: a rebar's window
+// announces its height change (to its callback and ancestors).
 // Nothing here: no window is a rebar (commandbars/rebar_height_notify.cpp).
 void OnRebarWindowPosChanging(HWND window, int newHeight);
 

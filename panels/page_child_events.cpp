@@ -1,7 +1,7 @@
 // What a page does when a window on it moves, is shown on it or leaves it: keep
 // the content extent, size and scroll bars of an auto-scrolling page current and
-// repaint the page around the child. The shared subclass procedure calls these
-// with WindowMapLock held.
+// repaint the page around the child. The shared subclass procedure calls these;
+// panels/panels_seam.h says which come with WindowMapLock held.
 #include "core/library/reentrant_lock.h"
 #include "panels/page_content_tracking.h"
 #include "panels/page_invalidation.h"

@@ -43,32 +43,37 @@ std::unique_ptr<image::RuntimeImage> CreateBorderMaskImage(const image::RuntimeI
 // the bitmap selected in its device context: the image of the panel buffer (back
 // or alpha buffer) whose bitmap is `bitmap`, or nullptr
 // (panels/page_paint_buffers.cpp).
+// The contract of these buffers: a panel buffer is written (painted, repaired,
+// faded) and freed only while PanelLock is held, by whichever thread does it; the
+// image returned here may be used only until the caller lets PanelLock go.
 image::RuntimeImage* FindPanelBackBufferImage(HBITMAP bitmap);
 
 // ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
-// All of these come with WindowMapLock held by the caller.
+// None of these may send a message or call an application callback while it
+// holds a library lock; each says whether WindowMapLock is held when it comes.
 
-// WM_MOUSEMOVE: true while the pointer is over a splitter bar (the splitters'
-// hover flag); top-level windows then do not see the move.
+// WM_MOUSEMOVE, WindowMapLock held: true while the pointer is over a splitter bar
+// (the splitters' hover flag); top-level windows then do not see the move.
 // Nothing here: false.
 bool PointerOverSplitterBar();
 
 // WM_WINDOWPOSCHANGED of a window whose parent, as last seen on WM_SHOWWINDOW, is
-// `pageWindow`: an auto-scrolling current page measures its content again. Takes
-// PanelLock itself (panels/page_child_events.cpp).
+// `pageWindow`, WindowMapLock released: an auto-scrolling current page measures
+// its content again. Takes PanelLock itself (panels/page_child_events.cpp).
 void OnPageChildMoved(HWND pageWindow);
 
-// WM_SHOWWINDOW of `child`: `page` is its parent now (0 for none) and `oldParent`
-// the parent it left (0 when the parent did not change). Each of them that is a
-// page refits its content and scroll bars to the child and repaints around it;
+// WM_SHOWWINDOW of `child`, WindowMapLock held: `page` is its parent now (0 for
+// none) and `oldParent` the parent it left (0 when the parent did not change).
+// Each of them that is a page refits its content and scroll bars to the child and
+// repaints around it;
 // `windowMapLock`, the caller's, is released around the calls that send messages
 // and taken back (the caller checks Held() afterwards)
 // (panels/page_child_events.cpp).
 void OnChildShownOnPage(HWND page, HWND child, HWND oldParent, LockGuard& windowMapLock);
 
-// WM_SHOWWINDOW of a click-through panel that has been moved off a page: every
-// page of that panel decides again, on its next paint, how it paints. Takes
-// PanelLock itself (panels/page_child_events.cpp).
+// WM_SHOWWINDOW of a click-through panel that has been moved off a page,
+// WindowMapLock released: every page of that panel decides again, on its next
+// paint, how it paints. Takes PanelLock itself (panels/page_child_events.cpp).
 void OnPanelLeftPage(HWND panelWindow);
 
 // WM_ERASEBKGND of a visible page: the EnumChildWindows callback that keeps the
@@ -82,9 +87,10 @@ struct PaintChildBackgroundParams {
 // (panels/paint_child_background.cpp).
 BOOL CALLBACK PaintChildBackgroundProc(HWND child, LPARAM params);
 
-// WM_ERASEBKGND of any window but a page, with PanelLock held: calls `visit` with
-// the window of every panel whose parent is `parent`, in list order, keeping the
-// panel list's current element (panels/panel_registry.cpp).
+// WM_ERASEBKGND of any window but a page, with WindowMapLock and PanelLock held
+// (so `visit` sends nothing): calls `visit` with the window of every panel whose
+// parent is `parent`, in list order, keeping the panel list's current element
+// (panels/panel_registry.cpp).
 using PanelWindowVisitor = void (*)(HWND panelWindow, void* context);
 void ForEachPanelExWithParent(HWND parent, PanelWindowVisitor visit, void* context);
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/image/region_from_image.h"
+#include "core/library/ui_thread.h"
 #include "core/image/runtime_image.h"
 #include "panels/panels_seam.h"
 
@@ -121,6 +122,7 @@ void KeepRecent(StringMap<Entry>& map, RecentKeys& recent, const std::wstring& k
 }  // namespace
 
 ControlList<BorderImageSet>& BorderImageSets() {
+  AssertUserInterfaceThread();
   static ControlList<BorderImageSet> sets;
   return sets;
 }

@@ -1,6 +1,10 @@
 // Border image sets: one border image cut into four corners and four edges that
 // frame a rectangle of any size, and an optional mask cut the same way into the
 // clip region of a shaped border. The set handle is the record's address.
+// Thread safety: user-interface thread only, no lock of their own (asserted in
+// debug builds): sets are made and released with their pages and drawn and asked
+// for masks by the page painter, all on that thread; the painter also holds
+// PanelLock while it uses them.
 #pragma once
 
 #include <windows.h>

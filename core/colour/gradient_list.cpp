@@ -3,9 +3,12 @@
 
 #include <memory>
 
+#include "core/library/ui_thread.h"
+
 namespace kelvra {
 
 ControlList<GradientRecord>& GradientList() {
+  AssertUserInterfaceThread();
   static ControlList<GradientRecord> list;
   return list;
 }

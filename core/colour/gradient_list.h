@@ -1,5 +1,9 @@
 // The GradientList and the operations on one gradient. A gradient's handle is
 // its record's address; every operation first finds the handle in the list.
+// Thread safety: user-interface thread only, no lock (asserted in debug builds).
+// The gradient exports are the application's, made on its user-interface thread,
+// and gradients are painted in WM_PAINT, which Windows runs on the thread that owns
+// the window: a gradient is never read while another thread changes or frees it.
 #pragma once
 
 #include <cstdint>

@@ -6,14 +6,31 @@
 
 namespace kelvra {
 
+std::mutex& ImageCacheLock() {
+  static std::mutex* lock = new std::mutex();
+  return *lock;
+}
+
 ImageCache& TheImageCache() {
   static ImageCache cache;
   return cache;
 }
 
-std::wstring& ImgPathDirectory() {
+namespace {
+std::wstring& PathDirectory() {
   static std::wstring directory;
   return directory;
+}
+}  // namespace
+
+std::wstring ImgPathDirectory() {
+  std::lock_guard<std::mutex> guard(ImageCacheLock());
+  return PathDirectory();
+}
+
+void SetImgPathDirectory(std::wstring directory) {
+  std::lock_guard<std::mutex> guard(ImageCacheLock());
+  PathDirectory() = std::move(directory);
 }
 
 namespace {
@@ -48,15 +65,21 @@ HANDLE LoadImageFile(const std::wstring& file, int width, int height, int32_t fl
   ImageCache& cache = TheImageCache();
   const bool shared = (flags & kLoadShared) != 0;
   if (shared) {
+    std::lock_guard<std::mutex> guard(ImageCacheLock());
     if (HANDLE* cached = cache.imagePathMap.Find(file)) {
       if (ImageUse* use = cache.imageUseMap.Find(HandleKey(*cached))) ++use->holders;
       return *cached;
     }
   }
   HANDLE result = LoadUncached(ImgPathDirectory() + file, width, height, flags);
-  if (result && shared && !cache.imagePathMap.Contains(file)) {
-    cache.imageUseMap.Set(HandleKey(result), ImageUse{0, file});
-    cache.imagePathMap.Set(file, result);
+  if (result && shared) {
+    // Another thread may have loaded the same file meanwhile: the first one in is
+    // shared, and this one stays the caller's own.
+    std::lock_guard<std::mutex> guard(ImageCacheLock());
+    if (!cache.imagePathMap.Contains(file)) {
+      cache.imageUseMap.Set(HandleKey(result), ImageUse{0, file});
+      cache.imagePathMap.Set(file, result);
+    }
   }
   return result;
 }
@@ -64,13 +87,16 @@ HANDLE LoadImageFile(const std::wstring& file, int width, int height, int32_t fl
 int FreeImage(HANDLE image) {
   ImageCache& cache = TheImageCache();
   const std::wstring key = HandleKey(image);
-  if (ImageUse* use = cache.imageUseMap.Find(key)) {
-    if (use->holders > 0) {
-      --use->holders;
-      return 1;
+  {
+    std::lock_guard<std::mutex> guard(ImageCacheLock());
+    if (ImageUse* use = cache.imageUseMap.Find(key)) {
+      if (use->holders > 0) {
+        --use->holders;
+        return 1;
+      }
+      cache.imagePathMap.Remove(use->file);
+      cache.imageUseMap.Remove(key);
     }
-    cache.imagePathMap.Remove(use->file);
-    cache.imageUseMap.Remove(key);
   }
   if (!image) return 0;
   if (DestroyIcon(static_cast<HICON>(image))) return 1;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <mutex>
 #include <string>
 
 #include "core/library/string_map.h"
@@ -16,12 +17,20 @@ struct ImageUse {
   std::wstring file;    // the ImagePathMap key
 };
 
+// Thread safety: guarded by ImageCacheLock. The image exports may be called from
+// any thread (a page painter or loader thread as well as the user-interface
+// thread); the lock is held only around reads and writes of the maps and of
+// ImgPathDirectory, never across reading a file, decoding, or a call out.
 struct ImageCache {
   StringMap<HANDLE> imagePathMap{64};  // LoadImg's file argument as given -> handle
   StringMap<ImageUse> imageUseMap{64}; // handle as signed decimal -> use
 };
+std::mutex& ImageCacheLock();
+// The maps; the caller holds ImageCacheLock.
 ImageCache& TheImageCache();
-std::wstring& ImgPathDirectory();
+// ImgPath's directory, read and set under ImageCacheLock.
+std::wstring ImgPathDirectory();
+void SetImgPathDirectory(std::wstring directory);
 
 enum LoadImageFlags : int32_t { kLoadAsIcon = 2, kLoadShared = 4 };
 

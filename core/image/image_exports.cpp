@@ -13,7 +13,7 @@ KELVRA_API int KELVRA_CALL ImgPath(LPCWSTR directory) {
   try {
     std::wstring text = directory ? directory : L"";
     if (text.empty() || text.back() != L'\\') text += L'\\';
-    kelvra::ImgPathDirectory() = std::move(text);
+    kelvra::SetImgPathDirectory(std::move(text));
     return 1;
   } catch (...) {
     return 0;

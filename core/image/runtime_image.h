@@ -1,6 +1,6 @@
 // The library's image runtime: 32-bit DIB-section images, the numbered table that
-// other Parts name them by, decoding from files and memory, resizing, slicing and
-// per-pixel filter drawing. Images are used on the user-interface thread.
+// the rest of the library names them by, decoding from files and memory, resizing, slicing and
+// per-pixel filter drawing. An image is used by one thread at a time (its owner's).
 #pragma once
 
 #include <windows.h>
@@ -99,6 +99,10 @@ void DrawAlphaChannel(const RuntimeImage& source, RuntimeImage& target, int x, i
 
 // ---- The numbered table. Numbers are 1..0xFFFF: a GDI handle always has a
 // non-zero high word, so a number never reads as an HBITMAP.
+// Thread safety: guarded by its own lock (RuntimeImageTableLock), held only inside
+// these calls, so any thread may add, find and free. An image found here lives
+// until whoever entered it frees it: its owner guards that (a panel's back buffer
+// is freed and written only under PanelLock).
 // Enters the image and takes it: returns its number. 0 when image is null or the
 // table is full, and then the image stays with the caller, untouched.
 int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage>& image);

@@ -1,6 +1,7 @@
-// The numbered table of runtime images.
+// The numbered table of runtime images, guarded by its own lock.
 #include <algorithm>
 #include <map>
+#include <mutex>
 
 #include "core/image/runtime_image.h"
 
@@ -10,13 +11,14 @@ namespace {
 constexpr intptr_t kLastNumber = 0xFFFF;
 
 struct Table {
+  std::mutex lock;  // RuntimeImageTableLock: the map, `next` and `capacity`
   std::map<intptr_t, std::unique_ptr<RuntimeImage>> images;
   intptr_t next = 1;
   size_t capacity = kRuntimeImageTableCapacity;
 };
 Table& TheTable() {
-  static Table table;
-  return table;
+  static Table* table = new Table();
+  return *table;
 }
 
 }  // namespace
@@ -24,6 +26,7 @@ Table& TheTable() {
 int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage>& image) {
   if (!image) return 0;
   Table& table = TheTable();
+  std::lock_guard<std::mutex> guard(table.lock);
   if (table.images.size() >= table.capacity) return 0;
   // Numbers are reused only after wrapping around, so a stale number rarely
   // names a newer image.
@@ -38,16 +41,23 @@ int32_t AddRuntimeImage(std::unique_ptr<RuntimeImage>& image) {
   return 0;
 }
 
-size_t RuntimeImageCount() { return TheTable().images.size(); }
+size_t RuntimeImageCount() {
+  Table& table = TheTable();
+  std::lock_guard<std::mutex> guard(table.lock);
+  return table.images.size();
+}
 
 void SetRuntimeImageTableCapacity(size_t capacity) {
-  TheTable().capacity = std::min(capacity, kRuntimeImageTableCapacity);
+  Table& table = TheTable();
+  std::lock_guard<std::mutex> guard(table.lock);
+  table.capacity = std::min(capacity, kRuntimeImageTableCapacity);
 }
 
 RuntimeImage* FindRuntimeImage(intptr_t number) {
-  auto& images = TheTable().images;
-  auto it = images.find(number);
-  return it == images.end() ? nullptr : it->second.get();
+  Table& table = TheTable();
+  std::lock_guard<std::mutex> guard(table.lock);
+  auto it = table.images.find(number);
+  return it == table.images.end() ? nullptr : it->second.get();
 }
 
 bool IsRuntimeImageNumber(intptr_t value) { return FindRuntimeImage(value) != nullptr; }
@@ -58,16 +68,27 @@ HBITMAP BitmapOfImage(intptr_t numberOrBitmap) {
 }
 
 std::unique_ptr<RuntimeImage> TakeRuntimeImage(intptr_t number) {
-  auto& images = TheTable().images;
-  auto it = images.find(number);
-  if (it == images.end()) return nullptr;
+  Table& table = TheTable();
+  std::lock_guard<std::mutex> guard(table.lock);
+  auto it = table.images.find(number);
+  if (it == table.images.end()) return nullptr;
   auto image = std::move(it->second);
-  images.erase(it);
+  table.images.erase(it);
   return image;
 }
 
-bool FreeRuntimeImage(intptr_t number) { return TakeRuntimeImage(number) != nullptr; }
+bool FreeRuntimeImage(intptr_t number) {
+  // Taken out under the lock, destroyed (DeleteObject) after it.
+  return TakeRuntimeImage(number) != nullptr;
+}
 
-void FreeAllRuntimeImages() { TheTable().images.clear(); }
+void FreeAllRuntimeImages() {
+  std::map<intptr_t, std::unique_ptr<RuntimeImage>> images;
+  {
+    Table& table = TheTable();
+    std::lock_guard<std::mutex> guard(table.lock);
+    images.swap(table.images);
+  }
+}
 
 }  // namespace kelvra::image

@@ -139,6 +139,8 @@ void EndLibrary(EndContext context) {
     return;
   }
   const bool underLoaderLock = context == EndContext::LoaderLock;
+  // Under the loader lock no window procedure may run: lock waits serve no messages.
+  const NoMessagesWhileWaiting quiet(underLoaderLock);
   const LPARAM processId = static_cast<LPARAM>(GetCurrentProcessId());
 
   StopAnimationThread(underLoaderLock);

@@ -1,19 +1,65 @@
-// Polling acquisition and holder-checked release of the library's locks.
+// Polling acquisition, holder-checked release and timeout reports of the library's
+// locks.
 #include "core/library/reentrant_lock.h"
+
+#include <cassert>
+#include <cwchar>
+#include <initializer_list>
 
 namespace kelvra {
 
+namespace {
+
+thread_local int quietWaits = 0;  // NoMessagesWhileWaiting scopes alive on this thread
+
+void DefaultTimeoutHandler(const wchar_t* lockName, DWORD holderThreadId) {
+#ifndef NDEBUG
+  wchar_t text[256];
+  FormatLockTimeout(text, sizeof text / sizeof text[0], lockName, holderThreadId);
+  OutputDebugStringW(text);
+  assert(!"a library lock was held past its bound: held across a call out?");
+#else
+  (void)lockName;
+  (void)holderThreadId;
+#endif
+}
+
+volatile LockTimeoutHandler timeoutHandler = DefaultTimeoutHandler;
+
+// Serves the messages other threads have sent this one, then sleeps about a
+// millisecond or until another is sent. Threads without a message queue just
+// sleep: asking for messages would give them a queue.
+void WaitBetweenPolls(unsigned spin, bool serveMessages) {
+  if (!serveMessages) {
+    Sleep(spin < 16 ? 0 : 1);
+    return;
+  }
+  MSG msg;
+  PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  if (spin >= 16) MsgWaitForMultipleObjectsEx(0, nullptr, 1, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
+}
+
+}  // namespace
+
 bool ReentrantLock::TryAcquire(DWORD timeoutMs) noexcept {
   const DWORD start = GetTickCount();
+  bool serveMessages = false, asked = false;
   for (unsigned spin = 0;; ++spin) {
     if (TryEnterCriticalSection(&section_)) {
       owner_ = GetCurrentThreadId();
       ++depth_;
       return true;
     }
-    if (GetTickCount() - start >= timeoutMs) return false;
-    // Yield first; sleep once contention lasts, so a waiting thread costs nothing.
-    Sleep(spin < 16 ? 0 : 1);
+    if (GetTickCount() - start >= timeoutMs) {
+      if (timeoutMs > 0)
+        if (LockTimeoutHandler handler = timeoutHandler) handler(name_, owner_);
+      return false;
+    }
+    if (!asked) {  // asked once per wait, and only when there is a wait
+      serveMessages = quietWaits == 0 && IsGUIThread(FALSE);
+      asked = true;
+    }
+    WaitBetweenPolls(spin, serveMessages);
   }
 }
 
@@ -27,11 +73,40 @@ bool ReentrantLock::HeldByCurrentThread() const noexcept {
   return owner_ == GetCurrentThreadId() && depth_ > 0;
 }
 
+LockTimeoutHandler SetLockTimeoutHandler(LockTimeoutHandler handler) noexcept {
+  const LockTimeoutHandler previous = timeoutHandler;
+  timeoutHandler = handler;
+  return previous;
+}
+
+void FormatLockTimeout(wchar_t* buffer, size_t size, const wchar_t* lockName, DWORD holderThreadId) noexcept {
+  if (!buffer || !size) return;
+  std::swprintf(buffer, size, L"Kelvra: %ls timed out on thread %lu; held by thread %lu\n",
+                lockName ? lockName : L"a lock", static_cast<unsigned long>(GetCurrentThreadId()),
+                static_cast<unsigned long>(holderThreadId));
+}
+
+NoMessagesWhileWaiting::NoMessagesWhileWaiting(bool active) noexcept : active_(active) {
+  if (active_) ++quietWaits;
+}
+
+NoMessagesWhileWaiting::~NoMessagesWhileWaiting() {
+  if (active_) --quietWaits;
+}
+
 LibraryLocks& Locks() {
   // Built on first use, so any start order of the library's pieces finds them ready,
   // and never destroyed, so a lock is still valid while the process winds down.
   static LibraryLocks* locks = new LibraryLocks();
   return *locks;
+}
+
+bool HoldsAnyLibraryLock() noexcept {
+  const LibraryLocks& l = Locks();
+  for (const ReentrantLock* lock : {&l.animation, &l.hotKey, &l.panel, &l.toolBar, &l.menu, &l.textControl,
+                                    &l.windowMap})
+    if (lock->HeldByCurrentThread()) return true;
+  return false;
 }
 
 }  // namespace kelvra

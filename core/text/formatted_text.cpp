@@ -17,8 +17,9 @@ namespace {
 using Flags = FormattedTextFlags;
 using markup::Code;
 
-// Set while AlphaDrawText draws the same text again into its scratch image.
-bool insideAlphaDrawText = false;
+// Set while AlphaDrawText draws the same text again into its scratch image; per
+// thread, so another thread's text is repaired meanwhile.
+thread_local bool insideAlphaDrawText = false;
 struct ReentryGuard {
   ReentryGuard() { insideAlphaDrawText = true; }
   ~ReentryGuard() { insideAlphaDrawText = false; }

@@ -1,10 +1,11 @@
-// AlphaDrawText and BackupPageAlpha: find the back buffer under PanelLock, then
-// redraw the text white on black into a cached scratch image and fold its
-// coverage into the back buffer's alpha.
+// AlphaDrawText and BackupPageAlpha: find the back buffer under PanelLock, then,
+// still under it, redraw the text white on black into the thread's cached scratch
+// image and fold its coverage into the back buffer's alpha.
 #include "core/text/text_alpha.h"
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "core/text/formatted_text.h"
@@ -21,16 +22,42 @@ namespace {
 
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 
-// Kept between paints; made again only when a larger text comes along.
-MemoryCanvas& TextScratch() {
-  static MemoryCanvas scratch;
-  return scratch;
+// What one thread repairs with: its scratch canvas (kept between paints; made
+// again only when a larger text comes along) and BackupPageAlpha's stamp. Per
+// thread, so two threads painting text never share pixels; kept in one list
+// (never freed before the library ends, so no thread's pointer dangles), because
+// a thread_local object with a destructor would leave its destructor behind in an
+// unloaded DLL.
+struct ThreadAlphaImages {
+  MemoryCanvas scratch;
+  std::unique_ptr<image::RuntimeImage> stamp;
+};
+
+struct AllThreadAlphaImages {
+  std::mutex mutex;
+  std::vector<std::unique_ptr<ThreadAlphaImages>> threads;
+};
+
+AllThreadAlphaImages& AllAlphaImages() {
+  static AllThreadAlphaImages* all = new AllThreadAlphaImages();
+  return *all;
 }
 
-std::unique_ptr<image::RuntimeImage>& AlphaStamp() {
-  static std::unique_ptr<image::RuntimeImage> stamp;
-  return stamp;
+thread_local ThreadAlphaImages* threadAlphaImages = nullptr;
+
+ThreadAlphaImages& ThisThreadsAlphaImages() {
+  if (!threadAlphaImages) {
+    auto images = std::make_unique<ThreadAlphaImages>();
+    AllThreadAlphaImages& all = AllAlphaImages();
+    std::lock_guard<std::mutex> guard(all.mutex);
+    all.threads.push_back(std::move(images));
+    threadAlphaImages = all.threads.back().get();
+  }
+  return *threadAlphaImages;
 }
+
+MemoryCanvas& TextScratch() { return ThisThreadsAlphaImages().scratch; }
+std::unique_ptr<image::RuntimeImage>& AlphaStamp() { return ThisThreadsAlphaImages().stamp; }
 
 // The clip region of the DC as rectangles in device (back-buffer) coordinates, or
 // the box itself when the DC has none.
@@ -51,11 +78,11 @@ std::vector<FilterRect> FilterRegion(HDC dc, const RECT& box) {
   return rects;
 }
 
-image::RuntimeImage* FindBackBuffer(HDC dc) {
+// The back buffer `dc` draws on, found and (by the caller) written while `panelLock`
+// is held: back buffers are written only under PanelLock.
+image::RuntimeImage* FindBackBuffer(HDC dc, LockGuard& panelLock) {
   HBITMAP bitmap = static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP));
-  if (!bitmap) return nullptr;
-  LockGuard guard(Locks().panel);
-  if (!guard) return nullptr;
+  if (!bitmap || !panelLock) return nullptr;
   return FindPanelBackBufferImage(bitmap);
 }
 
@@ -126,21 +153,28 @@ void BackupImageAlpha(const RECT& rect, image::RuntimeImage& backBuffer) {
 
 void AlphaDrawText(HDC dc, std::wstring_view text, const RECT* rect, HFONT font, uint32_t flags) {
   if (!dc || !rect) return;
-  image::RuntimeImage* backBuffer = FindBackBuffer(dc);
+  LockGuard panelLock(Locks().panel);
+  image::RuntimeImage* backBuffer = FindBackBuffer(dc, panelLock);
   if (!backBuffer) return;
   RepairTextAlpha(dc, text, *rect, font, flags, *backBuffer);
 }
 
 void BackupPageAlpha(HDC dc, const RECT* rect) {
   if (!dc || !rect) return;
-  image::RuntimeImage* backBuffer = FindBackBuffer(dc);
+  LockGuard panelLock(Locks().panel);
+  image::RuntimeImage* backBuffer = FindBackBuffer(dc, panelLock);
   if (!backBuffer) return;
   BackupImageAlpha(*rect, *backBuffer);
 }
 
 void ReleaseTextAlphaImages() {
-  TextScratch().Release();
-  AlphaStamp().reset();
+  // Every thread's images, at the library's end, when no other thread draws.
+  AllThreadAlphaImages& all = AllAlphaImages();
+  std::lock_guard<std::mutex> guard(all.mutex);
+  for (auto& images : all.threads) {
+    images->scratch.Release();
+    images->stamp.reset();
+  }
 }
 
 }  // namespace kelvra

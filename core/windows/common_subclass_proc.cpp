@@ -1,6 +1,10 @@
 // CommonSubclassProc: size limits, and the events that keep rebars and panel
-// pages fitted as their children move and windows on pages painted right. Runs
-// under WindowMapLock from entry to return (re-entrant, so nested messages pass).
+// pages fitted as their children move and windows on pages painted right.
+// WindowMapLock guards the map's records while a handler reads or changes them,
+// and is let go before anything that can run code outside the library: the
+// window's own procedure (a frame drag or a message box can run a modal loop for
+// seconds), and every call that sends messages. Handlers look their entry up again
+// after any such call.
 #include "core/windows/common_subclass_proc.h"
 
 #include "commandbars/commandbars_seam.h"
@@ -22,11 +26,13 @@ struct Call {
   UINT message;
   WPARAM wParam;
   LPARAM lParam;
-  WNDPROC saved;  // copied at entry: the entry itself may go while messages run
+  WNDPROC saved;  // the window's own procedure, as kept at subclassing
   LockGuard& mapLock;
 };
 
+// The window's own procedure, with no library lock of ours held.
 LRESULT PassOn(const Call& call) {
+  call.mapLock.Unlock();
   if (!call.saved) return DefWindowProcW(call.window, call.message, call.wParam, call.lParam);
   return CallWindowProcW(call.saved, call.window, call.message, call.wParam, call.lParam);
 }
@@ -65,15 +71,19 @@ void ApplySizeLimits(const WindowMapEntry& entry, HWND window, WINDOWPOS& pos) {
 LRESULT OnWindowPosChanging(const Call& call) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(call.lParam);
   if (!pos) return PassOn(call);
+  // A rebar announces its new height to its callback and ancestors: not under the lock.
+  call.mapLock.Unlock();
   OnRebarWindowPosChanging(call.window, pos->cy);
-  // The notification sends messages; the entry is looked up again.
-  if (const WindowMapEntry* entry = GetWindowMap().Find(call.window)) ApplySizeLimits(*entry, call.window, *pos);
+  if (call.mapLock.Relock())
+    if (const WindowMapEntry* entry = GetWindowMap().Find(call.window)) ApplySizeLimits(*entry, call.window, *pos);
   return PassOn(call);
 }
 
 LRESULT OnWindowPosChanged(const Call& call) {
   const WindowMapEntry* entry = GetWindowMap().Find(call.window);
-  if (entry && entry->parentPage) OnPageChildMoved(entry->parentPage);
+  const HWND page = entry ? entry->parentPage : nullptr;
+  call.mapLock.Unlock();
+  if (page) OnPageChildMoved(page);  // takes PanelLock itself
   return PassOn(call);
 }
 
@@ -90,16 +100,18 @@ LRESULT OnShowWindow(const Call& call) {
   if (!call.mapLock.Held()) return PassOn(call);
 
   entry = GetWindowMap().Find(call.window);
-  if (entry && entry->transparentChild) {
-    // A panel is click-through while it sits on a page; panels carry no other
-    // extended style, so the style is set whole.
-    const bool transparent = (GetWindowLongW(call.window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
-    if (IsPageWindow(parent)) {
-      SetWindowLongW(call.window, GWL_EXSTYLE, WS_EX_TRANSPARENT);
-    } else if (transparent) {
-      SetWindowLongW(call.window, GWL_EXSTYLE, 0);
-      OnPanelLeftPage(call.window);
-    }
+  if (!entry || !entry->transparentChild) return PassOn(call);
+  // A panel is click-through while it sits on a page; panels carry no other
+  // extended style, so the style is set whole. Setting it sends the window
+  // WM_STYLECHANGING and WM_STYLECHANGED: the lock goes first.
+  const bool onPage = IsPageWindow(parent);
+  call.mapLock.Unlock();
+  const bool transparent = (GetWindowLongW(call.window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0;
+  if (onPage) {
+    SetWindowLongW(call.window, GWL_EXSTYLE, WS_EX_TRANSPARENT);
+  } else if (transparent) {
+    SetWindowLongW(call.window, GWL_EXSTYLE, 0);
+    OnPanelLeftPage(call.window);
   }
   return PassOn(call);
 }
@@ -108,6 +120,8 @@ LRESULT OnPaint(const Call& call) {
   const WindowMapEntry* entry = GetWindowMap().Find(call.window);
   if (entry && entry->kind == WindowKindGroupBox && IsPageWindow(GetParent(call.window))) {
     // The page painter draws group boxes on pages; painting here would cover it.
+    // BeginPaint sends WM_ERASEBKGND, which must not find the lock held.
+    call.mapLock.Unlock();
     PaintDc paint(call.window);
     return 1;
   }
@@ -138,7 +152,6 @@ LRESULT OnEraseBackground(const Call& call) {
         PaintChildBackgroundParams params{call.window, dc};
         call.mapLock.Unlock();
         EnumChildWindows(call.window, PaintChildBackgroundProc, reinterpret_cast<LPARAM>(&params));
-        call.mapLock.Relock();
       }
     } else {
       LockGuard panelLock(Locks().panel);
@@ -153,22 +166,33 @@ LRESULT OnNcDestroy(const Call& call) {
   // The original procedure sees WM_NCDESTROY (and everything before it) so that
   // it can free its per-window state; only then do the entry and subclass go.
   const LRESULT result = PassOn(call);
-  if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(call.window, GWLP_WNDPROC)) == CommonSubclassProc && call.saved)
-    SetWindowLongPtrW(call.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(call.saved));
-  if (call.mapLock.Held()) GetWindowMap().Remove(call.window);
+  RestoreOwnProcedure(call.window, call.saved);
+  ForgetSavedProcedure(call.window);
+  if (call.mapLock.Relock()) GetWindowMap().Remove(call.window);
   return result;
 }
 
 LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WNDPROC saved = SavedProcedureOf(window);
   LockGuard mapLock(Locks().windowMap);
-  if (!mapLock) return 0;
-  const WindowMapEntry* entry = GetWindowMap().Find(window);
-  if (!entry) return 0;
-  const WNDPROC saved = entry->savedProcedure;
+  const WindowMapEntry* entry = mapLock ? GetWindowMap().Find(window) : nullptr;
+  if (entry && !saved) saved = entry->savedProcedure;
+  const Call call{window, message, wParam, lParam, saved, mapLock};
+  if (!entry) {
+    // The lock could not be taken, or the window has no entry: the library's own
+    // work is skipped, never the message. A swallowed WM_PAINT would come back
+    // forever; a swallowed WM_NCDESTROY would never reach the window's own code.
+    const LRESULT result = PassOn(call);
+    if (message == WM_NCDESTROY) {
+      RestoreOwnProcedure(window, saved);
+      ForgetSavedProcedure(window);
+    }
+    return result;
+  }
   // The gadget code may release the lock around its redraws and takes it back;
   // every branch below looks the entry up again.
   if (const LRESULT handled = ToolBarExGadgetSubclass(window, message, wParam, lParam)) return handled;
-  const Call call{window, message, wParam, lParam, saved, mapLock};
+  if (!mapLock.Held() && !mapLock.Relock()) return PassOn(call);
   switch (message) {
     case WM_MOUSEMOVE: return OnMouseMove(call);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(call);
@@ -187,7 +211,14 @@ LRESULT CALLBACK CommonSubclassProc(HWND window, UINT message, WPARAM wParam, LP
   try {
     return Dispatch(window, message, wParam, lParam);
   } catch (...) {
-    return 0;
+    // Our own work failed; the message still belongs to the window.
+    try {
+      const WNDPROC saved = SavedProcedureOf(window);
+      return saved ? CallWindowProcW(saved, window, message, wParam, lParam)
+                   : DefWindowProcW(window, message, wParam, lParam);
+    } catch (...) {
+      return 0;
+    }
   }
 }
 

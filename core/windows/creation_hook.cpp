@@ -38,11 +38,7 @@ void RegisterWindow(HWND window, std::wstring_view className) {
     entry.kind = ClassifyWindow(window);
     if (entry.kind == WindowKindPanelEx) entry.transparentChild = 1;
     // Never subclass twice: the saved procedure would then be our own.
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-    if (current != CommonSubclassProc) {
-      entry.savedProcedure = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CommonSubclassProc)));
-    }
+    if (const WNDPROC saved = InstallCommonSubclass(window)) entry.savedProcedure = saved;
   }
   if (className == L"ToolbarWindow32")
     SetWindowLongW(window, GWL_STYLE, GetWindowLongW(window, GWL_STYLE) | CCS_NODIVIDER);

@@ -1,24 +1,15 @@
 // Delivery of SkinChangedMessage and the redraw suspension around skin and colour
-// refreshes (RedrawSuspendList), and the repaint of uncovered screen areas.
+// refreshes (each walk keeps its own list of suspended windows), and the repaint
+// of uncovered screen areas.
 #include "core/windows/skin_change_delivery.h"
 
-#include "core/library/control_list.h"
+#include <vector>
+
 #include "core/library/library_messages.h"
 
 namespace kelvra {
 
 namespace {
-
-struct SuspendedWindow {
-  HWND window;
-};
-
-// Windows whose drawing a refresh switched off and must switch on again. Only the
-// user-interface thread walks windows this way.
-ControlList<SuspendedWindow>& RedrawSuspendList() {
-  static ControlList<SuspendedWindow>* list = new ControlList<SuspendedWindow>();
-  return *list;
-}
 
 bool OfProcess(HWND window, DWORD processId) {
   DWORD owner = 0;
@@ -26,10 +17,10 @@ bool OfProcess(HWND window, DWORD processId) {
   return owner == processId;
 }
 
-void SuspendIfDirectVisibleChild(HWND window, HWND topLevel) {
+void SuspendIfDirectVisibleChild(HWND window, HWND topLevel, std::vector<HWND>& suspended) {
   if (!topLevel || !IsWindowVisible(window) || GetParent(window) != topLevel) return;
   SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-  RedrawSuspendList().Emplace(SuspendedWindow{window});
+  suspended.push_back(window);
 }
 
 }  // namespace
@@ -37,7 +28,7 @@ void SuspendIfDirectVisibleChild(HWND window, HWND topLevel) {
 BOOL CALLBACK NotifySkinChangedChildProc(HWND window, LPARAM context) {
   try {
     auto& refresh = *reinterpret_cast<SkinRefreshContext*>(context);
-    SuspendIfDirectVisibleChild(window, refresh.currentTopLevel);
+    if (refresh.suspended) SuspendIfDirectVisibleChild(window, refresh.currentTopLevel, *refresh.suspended);
     // A direct call, not a sent message: each control re-applies its skin at once,
     // hidden ones included.
     if (const auto procedure = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)))
@@ -51,23 +42,27 @@ BOOL CALLBACK RefreshWindowSkinsProc(HWND topLevel, LPARAM context) {
   try {
     auto& refresh = *reinterpret_cast<SkinRefreshContext*>(context);
     if (!OfProcess(topLevel, refresh.processId)) return TRUE;
-    auto& list = RedrawSuspendList();
-    list.Clear();
-    refresh.currentTopLevel = IsWindowVisible(topLevel) ? topLevel : nullptr;
-    EnumChildWindows(topLevel, NotifySkinChangedChildProc, context);
-    for (const auto& suspended : list) {
-      SendMessageW(suspended.window, WM_SETREDRAW, TRUE, 0);
-      RedrawWindow(suspended.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+    // This walk's own list: a refresh started inside it (from a SkinChangedMessage
+    // handler, or a paint during RDW_UPDATENOW) keeps its own, and neither leaves
+    // the other's windows with drawing off.
+    std::vector<HWND> suspended;
+    SkinRefreshContext walk = refresh;
+    walk.currentTopLevel = IsWindowVisible(topLevel) ? topLevel : nullptr;
+    walk.suspended = &suspended;
+    EnumChildWindows(topLevel, NotifySkinChangedChildProc, reinterpret_cast<LPARAM>(&walk));
+    for (HWND window : suspended) {
+      SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
     }
-    list.Clear();
   } catch (...) {
   }
   return TRUE;
 }
 
-BOOL CALLBACK SuspendChildRedrawProc(HWND window, LPARAM topLevel) {
+BOOL CALLBACK SuspendChildRedrawProc(HWND window, LPARAM context) {
   try {
-    SuspendIfDirectVisibleChild(window, reinterpret_cast<HWND>(topLevel));
+    auto& walk = *reinterpret_cast<ColourRefreshContext*>(context);
+    SuspendIfDirectVisibleChild(window, walk.visibleTopLevel, *walk.suspended);
   } catch (...) {
   }
   return TRUE;
@@ -76,12 +71,10 @@ BOOL CALLBACK SuspendChildRedrawProc(HWND window, LPARAM topLevel) {
 BOOL CALLBACK RefreshWindowColoursProc(HWND topLevel, LPARAM processId) {
   try {
     if (!OfProcess(topLevel, static_cast<DWORD>(processId))) return TRUE;
-    auto& list = RedrawSuspendList();
-    list.Clear();
-    const HWND visibleTop = IsWindowVisible(topLevel) ? topLevel : nullptr;
-    EnumChildWindows(topLevel, SuspendChildRedrawProc, reinterpret_cast<LPARAM>(visibleTop));
-    for (const auto& suspended : list) SendMessageW(suspended.window, WM_SETREDRAW, TRUE, 0);
-    list.Clear();
+    std::vector<HWND> suspended;  // this walk's own, as for skins
+    ColourRefreshContext walk{IsWindowVisible(topLevel) ? topLevel : nullptr, &suspended};
+    EnumChildWindows(topLevel, SuspendChildRedrawProc, reinterpret_cast<LPARAM>(&walk));
+    for (HWND window : suspended) SendMessageW(window, WM_SETREDRAW, TRUE, 0);
   } catch (...) {
   }
   return TRUE;
@@ -107,7 +100,7 @@ BOOL CALLBACK RepaintUncoveredAreaProc(HWND window, LPARAM context) {
 }
 
 void RefreshAllWindowSkins(LPARAM skin) {
-  SkinRefreshContext context{GetCurrentProcessId(), skin, nullptr};
+  SkinRefreshContext context{GetCurrentProcessId(), skin, nullptr, nullptr};
   EnumWindows(RefreshWindowSkinsProc, reinterpret_cast<LPARAM>(&context));
 }
 

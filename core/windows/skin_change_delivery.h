@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace kelvra {
 
@@ -13,6 +14,16 @@ struct SkinRefreshContext {
   DWORD processId;
   LPARAM skin;            // the skin handle; 0 = all skins
   HWND currentTopLevel;   // the top-level window being walked, 0 when it is hidden
+  // The windows this walk switched drawing off for (set per top-level window by
+  // RefreshWindowSkinsProc): each walk has its own, so a refresh nested in
+  // another cannot empty the outer one's.
+  std::vector<HWND>* suspended;
+};
+
+// Context of SuspendChildRedrawProc.
+struct ColourRefreshContext {
+  HWND visibleTopLevel;  // the top-level window being walked, 0 when it is hidden
+  std::vector<HWND>* suspended;
 };
 
 // Context of RepaintUncoveredAreaProc.
@@ -33,8 +44,8 @@ BOOL CALLBACK NotifySkinChangedChildProc(HWND window, LPARAM context);
 // EnumWindows callback, context: the process id. Switches the visible direct
 // children of each visible top-level window off and on again; the caller repaints.
 BOOL CALLBACK RefreshWindowColoursProc(HWND topLevel, LPARAM processId);
-// EnumChildWindows callback, context: the top-level window (0 when it is hidden).
-BOOL CALLBACK SuspendChildRedrawProc(HWND window, LPARAM topLevel);
+// EnumChildWindows callback, context: ColourRefreshContext*.
+BOOL CALLBACK SuspendChildRedrawProc(HWND window, LPARAM context);
 
 // EnumWindows callback over the top-level windows from the top of the z-order,
 // context: RepaintUncoveredAreaContext*. Redraws the part of the pending rectangle

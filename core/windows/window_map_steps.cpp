@@ -15,14 +15,9 @@ void RestoreWindowMapProcedures() {
     // An entry made by LimitWindowSize alone never subclassed its window: there
     // is nothing to put back, and installing 0 would crash the window.
     if (!entry.savedProcedure) return true;
-    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(entry.window, GWLP_WNDPROC));
-    if (current != CommonSubclassProc) {
-      // The application subclassed the window after us: its procedure stays, and
-      // ours stays in its chain, so the entry must stay to pass messages on.
-      return false;
-    }
-    SetWindowLongPtrW(entry.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry.savedProcedure));
-    return true;
+    // The application subclassed the window after us: its procedure stays, and
+    // ours stays in its chain, so the entry must stay to pass messages on.
+    return RestoreOwnProcedure(entry.window, entry.savedProcedure);
   });
 }
 

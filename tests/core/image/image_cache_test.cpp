@@ -29,8 +29,8 @@ const std::vector<uint32_t> kQuad = {0xFFFF0000, 0x8000FF00, 0xFF0000FF, 0x00000
 
 class ImageFiles : public testing::Test {
  protected:
-  void SetUp() override { kelvra::ImgPathDirectory().clear(); }
-  void TearDown() override { kelvra::ImgPathDirectory().clear(); }
+  void SetUp() override { kelvra::SetImgPathDirectory(L""); }
+  void TearDown() override { kelvra::SetImgPathDirectory(L""); }
 };
 
 TEST_F(ImageFiles, EachFormatLoadsAsA32BitDibSection) {
@@ -165,6 +165,42 @@ TEST_F(ImageFiles, BadFilesGiveZeroAndCacheNothing) {
   EXPECT_EQ(ImgWidth(nullptr), 0);
   EXPECT_EQ(ImgHeight(reinterpret_cast<HANDLE>(0x1234)), 0);
   EXPECT_EQ(FreeImg(nullptr), 0);
+}
+
+// The cache is guarded by its own lock: threads sharing one file at the same time
+// leave it consistent, and the image goes with its last holder.
+struct SharedLoads {
+  std::wstring path;
+  LONG failures = 0;
+};
+
+DWORD WINAPI LoadAndFreeShared(LPVOID arg) {
+  auto& loads = *static_cast<SharedLoads*>(arg);
+  for (int i = 0; i < 3000; ++i) {
+    HANDLE image = LoadImg(loads.path.c_str(), 0, 0, 4);
+    if (!image || ImgWidth(image) != 2) InterlockedIncrement(&loads.failures);
+    if (image && !FreeImg(image)) InterlockedIncrement(&loads.failures);
+  }
+  return 0;
+}
+
+TEST_F(ImageFiles, SharedLoadsFromSeveralThreadsKeepTheCacheWhole) {
+  SharedLoads loads{WriteFixture(L"threads.png", kelvra::test::MakePng(2, 2, kQuad))};
+  HANDLE kept = LoadImg(loads.path.c_str(), 0, 0, 4);  // one holder throughout
+  ASSERT_TRUE(kept);
+  HANDLE threads[3];
+  for (HANDLE& thread : threads) thread = CreateThread(nullptr, 0, LoadAndFreeShared, &loads, 0, nullptr);
+  WaitForMultipleObjects(3, threads, TRUE, 60000);
+  for (HANDLE thread : threads) CloseHandle(thread);
+  EXPECT_EQ(loads.failures, 0);
+  {
+    std::lock_guard<std::mutex> guard(kelvra::ImageCacheLock());
+    const kelvra::ImageUse* use = kelvra::TheImageCache().imageUseMap.Find(kelvra::HandleKey(kept));
+    ASSERT_NE(use, nullptr);
+    EXPECT_EQ(use->holders, 0) << "every other holder let go";
+  }
+  EXPECT_NE(FreeImg(kept), 0);
+  EXPECT_EQ(GetObjectType(kept), 0u);
 }
 
 }  // namespace

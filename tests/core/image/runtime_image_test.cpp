@@ -134,6 +134,31 @@ TEST(RuntimeImage, FullTableHandsTheImageAndTheCallersBitmapBack) {
   EXPECT_TRUE(kelvra::image::FreeRuntimeImage(number));
 }
 
+// The table is guarded by its own lock: threads entering, finding and freeing
+// images at the same time leave it whole.
+DWORD WINAPI ChurnRuntimeImages(LPVOID failures) {
+  for (int i = 0; i < 3000; ++i) {
+    auto image = RuntimeImage::Create(1, 1);
+    if (!image) continue;
+    RuntimeImage* expected = image.get();
+    const int32_t number = kelvra::image::AddRuntimeImage(image);
+    if (!number || kelvra::image::FindRuntimeImage(number) != expected || !kelvra::image::FreeRuntimeImage(number))
+      ++*static_cast<LONG*>(failures);
+  }
+  return 0;
+}
+
+TEST(RuntimeImage, TableTakesImagesFromSeveralThreadsAtOnce) {
+  const size_t before = kelvra::image::RuntimeImageCount();
+  LONG failures[3] = {0, 0, 0};
+  HANDLE threads[3];
+  for (int i = 0; i < 3; ++i) threads[i] = CreateThread(nullptr, 0, ChurnRuntimeImages, &failures[i], 0, nullptr);
+  WaitForMultipleObjects(3, threads, TRUE, 60000);
+  for (HANDLE thread : threads) CloseHandle(thread);
+  EXPECT_EQ(failures[0] + failures[1] + failures[2], 0);
+  EXPECT_EQ(kelvra::image::RuntimeImageCount(), before);
+}
+
 // A file past the bound is refused unread; the same image within it decodes.
 TEST(RuntimeImage, FilesPastTheSizeBoundAreRefused) {
   const kelvra::test::Bytes bmp = kelvra::test::MakeBmp(2, 2, 24, std::vector<uint32_t>(4, 0x00FF8000));

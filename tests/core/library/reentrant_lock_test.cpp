@@ -3,10 +3,27 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "core/library/reentrant_lock.h"
+#include "tests/support/win_test_helpers.h"
 
 namespace kelvra {
 namespace {
+
+// Timeouts these tests cause on purpose are recorded, not asserted (debug builds).
+std::vector<std::wstring> timedOut;
+std::vector<DWORD> timedOutHolders;
+void RecordTimeout(const wchar_t* name, DWORD holder) {
+  timedOut.push_back(name);
+  timedOutHolders.push_back(holder);
+}
+class QuietTimeouts : public testing::Environment {
+ public:
+  void SetUp() override { SetLockTimeoutHandler(RecordTimeout); }
+};
+const auto* const kQuiet = testing::AddGlobalTestEnvironment(new QuietTimeouts);
 
 struct Holder {
   ReentrantLock* lock;
@@ -80,6 +97,90 @@ TEST(ReentrantLock, GuardUnlocksAndRelocks) {
   EXPECT_FALSE(lock.HeldByCurrentThread());
   EXPECT_TRUE(guard.Relock());
   EXPECT_TRUE(lock.HeldByCurrentThread());
+}
+
+TEST(ReentrantLock, TimeoutIsReportedByName) {
+  Holder h{&Locks().panel, CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  DWORD holderId = 0;
+  HANDLE thread = CreateThread(nullptr, 0, HoldLock, &h, 0, &holderId);
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(h.taken, 5000));
+  timedOut.clear();
+  timedOutHolders.clear();
+  EXPECT_FALSE(Locks().panel.TryAcquire(50));
+  EXPECT_FALSE(Locks().panel.TryAcquire(0)) << "a single try is no wait: nothing to report";
+  SetEvent(h.release);
+  WaitForSingleObject(thread, 5000);
+  CloseHandle(thread);
+  CloseHandle(h.taken);
+  CloseHandle(h.release);
+  ASSERT_EQ(timedOut.size(), 1u);
+  EXPECT_EQ(timedOut[0], L"PanelLock");
+  EXPECT_EQ(timedOutHolders[0], holderId);
+  wchar_t text[200];
+  FormatLockTimeout(text, 200, L"PanelLock", 42);
+  EXPECT_NE(std::wstring(text).find(L"PanelLock timed out"), std::wstring::npos) << text;
+  EXPECT_NE(std::wstring(text).find(L"held by thread 42"), std::wstring::npos) << text;
+}
+
+// A thread holds the lock and sends to this (user-interface) thread before it
+// lets go: this thread's wait serves the sent message, so both go on at once
+// instead of waiting out the bound.
+struct SendingHolder {
+  ReentrantLock* lock;
+  HWND target;
+  HANDLE taken;
+  LRESULT answer = 0;
+};
+
+DWORD WINAPI HoldAndSend(LPVOID arg) {
+  auto* h = static_cast<SendingHolder*>(arg);
+  h->lock->TryAcquire();
+  SetEvent(h->taken);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(h->target, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &answer);
+  h->answer = static_cast<LRESULT>(answer);
+  h->lock->Release();
+  return 0;
+}
+
+// Runs `wait` on this thread while another holds `lock` and sends this thread a
+// message; returns the answer the sender got.
+template <class Wait>
+LRESULT WaitWhileTheHolderSends(ReentrantLock& lock, Wait&& wait) {
+  kelvra::test::TestWindow target(kelvra::test::PlainWindowClass(), WS_POPUP, 0, 0, 10, 10, nullptr, 0, L"abc");
+  SendingHolder h{&lock, target, CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  HANDLE thread = CreateThread(nullptr, 0, HoldAndSend, &h, 0, nullptr);
+  EXPECT_EQ(WAIT_OBJECT_0, WaitForSingleObject(h.taken, 5000));
+  wait();
+  WaitForSingleObject(thread, 5000);
+  CloseHandle(thread);
+  CloseHandle(h.taken);
+  return h.answer;
+}
+
+TEST(ReentrantLock, UserInterfaceThreadServesSentMessagesWhileItWaits) {
+  ReentrantLock lock(L"TestLock");
+  const LRESULT answer = WaitWhileTheHolderSends(lock, [&] {
+    const DWORD start = GetTickCount();
+    const bool taken = lock.TryAcquire();
+    EXPECT_TRUE(taken);
+    EXPECT_LT(GetTickCount() - start, 500u);
+    if (taken) lock.Release();
+  });
+  EXPECT_EQ(answer, 3) << "the sent message was answered";
+}
+
+// Under the loader lock no window procedure may run: such waits serve nothing.
+TEST(ReentrantLock, QuietWaitsServeNoMessages) {
+  ReentrantLock lock(L"TestLock");
+  WaitWhileTheHolderSends(lock, [&] {
+    {
+      NoMessagesWhileWaiting quiet;
+      EXPECT_FALSE(lock.TryAcquire(200));
+    }
+    EXPECT_TRUE(lock.TryAcquire()) << "served once the wait may serve again";
+    lock.Release();
+  });
 }
 
 }  // namespace

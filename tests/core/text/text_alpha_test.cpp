@@ -200,4 +200,45 @@ TEST_F(BackBuffer, NoPanelBackBufferMeansNoRepair) {
   EXPECT_EQ(Pixel(25, 15), 0x80FFFFFFu);
 }
 
+// Each thread repairs with its own scratch image: two threads repairing text at
+// once get what each gets alone.
+uint64_t RepairedTextChecksum(int variant) {
+  auto image = kelvra::image::RuntimeImage::Create(160, 48, 32);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, image->Bitmap());
+  HFONT font = LoadFontEx(L"Tahoma", 10 + variant * 3, variant & 1);
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 160; ++x) image->SetPixel(x, y, 0x80FFFFFF);
+  SetTextColor(dc, RGB(0, 0, 0));
+  RECT rect{4 + variant, 2, 70 + variant * 25, 18 + variant * 8};
+  kelvra::DrawFormattedText(dc, L"Wq\\bX", &rect, font, 0);
+  kelvra::RepairTextAlpha(dc, L"Wq\\bX", rect, font, 0, *image);
+  GdiFlush();
+  uint64_t sum = 0;
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 160; ++x) sum = sum * 1000003u + image->Pixel(x, y);
+  FreeFontEx(font);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return sum;
+}
+
+uint64_t gExpectedChecksums[4];
+
+DWORD WINAPI RepairTextRepeatedly(LPVOID mismatches) {
+  for (int i = 0; i < 150; ++i)
+    if (RepairedTextChecksum(i % 4) != gExpectedChecksums[i % 4]) ++*static_cast<LONG*>(mismatches);
+  return 0;
+}
+
+TEST(TextAlphaThreads, EachThreadRepairsWithItsOwnScratchImage) {
+  for (int variant = 0; variant < 4; ++variant) gExpectedChecksums[variant] = RepairedTextChecksum(variant);
+  LONG mismatches[2] = {0, 0};
+  HANDLE threads[2];
+  for (int i = 0; i < 2; ++i) threads[i] = CreateThread(nullptr, 0, RepairTextRepeatedly, &mismatches[i], 0, nullptr);
+  WaitForMultipleObjects(2, threads, TRUE, 60000);
+  for (HANDLE thread : threads) CloseHandle(thread);
+  EXPECT_EQ(mismatches[0] + mismatches[1], 0);
+}
+
 }  // namespace
