@@ -19,9 +19,12 @@ namespace kelvra {
 namespace {
 
 void ReadDefaultUIFont(LibraryGlobals& globals) {
-  // The structure size 500 is what the library has always asked with: larger than
-  // any NONCLIENTMETRICSW, which the system accepts and fills up to its own size.
-  alignas(NONCLIENTMETRICSW) unsigned char buffer[500] = {};
+  // The structure size 500 is what the library has always asked with. Since
+  // Windows Vista NONCLIENTMETRICSW is 504 bytes (iPaddedBorderWidth), and the
+  // system fills cbSize bytes: the buffer must hold the larger of the two, or the
+  // last field lands on the stack beyond it.
+  constexpr size_t kBufferSize = sizeof(NONCLIENTMETRICSW) > 500 ? sizeof(NONCLIENTMETRICSW) : 500;
+  alignas(NONCLIENTMETRICSW) unsigned char buffer[kBufferSize] = {};
   auto* metrics = reinterpret_cast<NONCLIENTMETRICSW*>(buffer);
   metrics->cbSize = sizeof(NONCLIENTMETRICSW);
   if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(NONCLIENTMETRICSW), metrics, 0))
