@@ -38,12 +38,6 @@ class TextPaint : public testing::Test {
     SetTextColor(dib.dc(), 0);
     DrawFormattedText(dib.dc(), text, &box, font, Flags::OwnRunHeight | flags);
   }
-  static bool Same(const Dib32& a, const Dib32& b) {
-    for (int y = 0; y < a.height(); ++y)
-      for (int x = 0; x < a.width(); ++x)
-        if ((a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF)) return false;
-    return true;
-  }
   // The bounding box of pixels that are not white (right and bottom exclusive).
   static RECT Ink(const Dib32& dib) {
     RECT ink{dib.width(), dib.height(), 0, 0};
@@ -109,7 +103,7 @@ TEST_F(TextPaint, CentredWithinThePaddings) {
     Dib32 drawn(W, H), expected(W, H);
     Paint(control, drawn);
     Reference(expected, text, DrawFont(control), RECT{left, top, left + block.cx, top + block.cy});
-    EXPECT_TRUE(Same(drawn, expected)) << "paddings " << Text(pad);
+    EXPECT_TRUE(SameColours(drawn, expected)) << "paddings " << Text(pad);
     // Its box's centre is the padded area's centre, within the halving's pixel.
     EXPECT_LE(std::abs(2 * left + block.cx - (W + pad.left - pad.right)), 2);
     EXPECT_LE(std::abs(2 * top + block.cy - (H + pad.top - pad.bottom)), 2);
@@ -126,7 +120,7 @@ TEST_F(TextPaint, ATopPaddingKeepsTheLastRowsOfText) {
   Dib32 expected(drawn.width(), drawn.height());
   Paint(control, drawn);
   Reference(expected, text, DrawFont(control), RECT{0, 25, block.cx, 25 + block.cy});
-  EXPECT_TRUE(Same(drawn, expected));
+  EXPECT_TRUE(SameColours(drawn, expected));
   EXPECT_GT(Ink(drawn).bottom, drawn.height() - 6) << "the descenders of the second line";
 }
 
@@ -147,7 +141,7 @@ TEST_F(TextPaint, PlainTextShowsItsCodesAsWritten) {
     else
       DrawFormattedText(expected.dc(), text, &box, nullptr, Flags::OwnRunHeight);
     SelectObject(expected.dc(), old);
-    EXPECT_TRUE(Same(drawn, expected)) << std::hex << style;
+    EXPECT_TRUE(SameColours(drawn, expected)) << std::hex << style;
     EXPECT_EQ(WithControl(control, [](const auto& r) { return r.links.size(); }), style ? 0u : 1u);
   }
 }
@@ -158,16 +152,16 @@ TEST_F(TextPaint, AHotLinkShowsItsHotText) {
   Paint(control, drawn);
   const HFONT font = DrawFont(control);
   Reference(expected, L"Press Open now", font, RECT{0, 0, 200, 24});
-  EXPECT_TRUE(Same(drawn, expected));
+  EXPECT_TRUE(SameColours(drawn, expected));
   const auto link = WithControl(control, [](const auto& r) { return r.links.at(0); });
   SendMessageW(PageOf(control), WM_MOUSEMOVE, 0, MAKELPARAM(link.left + 2, link.top + 2));
   Paint(control, drawn);
   Reference(expected, L"Press OPEN now", font, RECT{0, 0, 200, 24});
-  EXPECT_TRUE(Same(drawn, expected));
+  EXPECT_TRUE(SameColours(drawn, expected));
   SendMessageW(PageOf(control), WM_MOUSELEAVE, 0, 0);
   Paint(control, drawn);
   Reference(expected, L"Press Open now", font, RECT{0, 0, 200, 24});
-  EXPECT_TRUE(Same(drawn, expected));
+  EXPECT_TRUE(SameColours(drawn, expected));
   PumpMessages();
 }
 

@@ -58,6 +58,15 @@ inline SIZE MeasureMarkup(const std::wstring& text, HFONT font, int linePadding 
   return SIZE{extent.right - extent.left, extent.bottom - extent.top};
 }
 
+// True when two images show the same colours (alpha aside: the screen has none).
+inline bool SameColours(const Dib32& a, const Dib32& b) {
+  if (a.width() != b.width() || a.height() != b.height()) return false;
+  for (int y = 0; y < a.height(); ++y)
+    for (int x = 0; x < a.width(); ++x)
+      if ((a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF)) return false;
+  return true;
+}
+
 inline RECT WindowRectOf(int control) {
   RECT rect{};
   GetWindowRect(ControlWindow(control), &rect);
