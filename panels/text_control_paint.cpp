@@ -33,8 +33,33 @@ uint32_t DrawFlags(uint32_t style) {
   return flags;
 }
 
-// Measures the shown text once: its size places the box, and its links (at the
-// measuring origin) move with the box into page coordinates.
+// The shown text's size and links at the measuring origin, measured again only
+// when the text, font, line padding or plain style changed. A control without a
+// font of its own is measured every time: the DC's font decides.
+const TextControlMeasure& Measure(TextControlExRecord& record, HDC dc, const PaintPlan& plan) {
+  TextControlMeasure& last = record.measure;
+  const bool plain = plan.style & kTextPlain;
+  if (plan.font && last.text == plan.text && last.font == plan.font && last.linePadding == plan.linePadding &&
+      last.plain == plain)
+    return last;
+  Globals().settings.markupLinePadding = plan.linePadding;
+  RECT extent{0, 0, 0, 0};
+  DrawFormattedText(dc, *plan.text, &extent, plan.font ? plan.font->font.get() : nullptr,
+                    Flags::MeasureOnly | (plain ? Flags::PlainText : Flags::CollectLinks),
+                    plain ? nullptr : &last.links);
+  // Plain text has no links: none of an earlier text may stay hot.
+  if (plain) last.links.clear();
+  last.text = plan.text;
+  last.font = plan.font;
+  last.linePadding = plan.linePadding;
+  last.plain = plain;
+  last.width = extent.right - extent.left;
+  last.height = extent.bottom - extent.top;
+  return last;
+}
+
+// Places the text box and moves the measured links with it into page
+// coordinates (the control's link list, refilled at every paint).
 bool PlanPaint(HWND page, HDC dc, PaintPlan& plan) {
   LockGuard lock(Locks().textControl);
   if (!lock) return false;
@@ -51,19 +76,11 @@ bool PlanPaint(HWND page, HDC dc, PaintPlan& plan) {
   plan.style = record->style;
   plan.linePadding = record->settings.linePadding;
 
-  const bool plain = plan.style & kTextPlain;
-  const HFONT font = plan.font ? plan.font->font.get() : nullptr;
-  Globals().settings.markupLinePadding = plan.linePadding;
-  RECT extent{0, 0, 0, 0};
-  DrawFormattedText(dc, *plan.text, &extent, font,
-                    Flags::MeasureOnly | (plain ? Flags::PlainText : Flags::CollectLinks),
-                    plain ? nullptr : &record->links);
-  // Plain text has no links: none of an earlier text may stay hot.
-  if (plain) record->links.clear();
-
+  const TextControlMeasure& measured = Measure(*record, dc, plan);
   const TextBox box = PlaceTextBox(plan.style, plan.client.right, plan.client.bottom, record->settings.paddings,
-                                   extent.right - extent.left, extent.bottom - extent.top);
+                                   measured.width, measured.height);
   plan.box = RECT{box.left, box.top, box.right, box.bottom};
+  record->links.assign(measured.links.begin(), measured.links.end());
   for (TextControlExLink& link : record->links) {
     link.left += box.left;
     link.right += box.left;

@@ -33,6 +33,17 @@ struct TextControlFont {
   UniqueFont font;
 };
 
+// The last measurement of a control's shown text, with what it was made from
+// (held, so that a new text or font is never mistaken for the old one).
+struct TextControlMeasure {
+  std::shared_ptr<const std::wstring> text;
+  std::shared_ptr<const TextControlFont> font;
+  int32_t linePadding = 0;
+  bool plain = false;
+  int32_t width = 0, height = 0;
+  std::vector<TextControlExLink> links;  // at the measuring origin (0, 0)
+};
+
 struct TextControlExRecord : ControlHead {  // number, window (the panel window)
   HWND Window() const { return static_cast<HWND>(window); }
 
@@ -58,6 +69,7 @@ struct TextControlExRecord : ControlHead {  // number, window (the panel window)
   // Caches: rebuilt when what they follow changes, never per paint.
   std::shared_ptr<const std::wstring> displayText;  // the text as shown for hotIndex
   std::shared_ptr<const TextControlFont> drawFont;  // nullptr: the DC's font
+  TextControlMeasure measure;  // kept only for a control with its own font
 };
 
 }  // namespace kelvra
