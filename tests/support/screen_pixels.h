@@ -8,8 +8,9 @@
 
 namespace kelvra::test {
 
-// Copies what the screen shows of `window`'s client area into `into` (from its
-// top-left corner, as much as fits). The window must be shown and uncovered.
+// Copies what `window`'s client area shows into `into` (from its top-left corner,
+// as much as fits), as drawn into its top-level window. The window must be shown
+// and uncovered.
 void CaptureClientArea(HWND window, Dib32& into);
 
 }  // namespace kelvra::test
