@@ -76,15 +76,16 @@ void SetCreationImage(ButtonExRecord& button, int state, HANDLE image) {
   button.images[state] = MakeButtonImageList(button.imageWidth, button.imageHeight, image);
 }
 
-// ButtonEx without its skin: the number, or 0.
-int32_t MakeButton(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
+// ButtonEx without its skin: the new record, or nullptr. (Not the number: 0 is
+// a number a caller may choose.)
+ButtonExRecord* MakeButton(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
                    const wchar_t* component) {
   int32_t number = place.number;
   if (number == -1) {
     number = FreshButtonNumber();
-    if (!number) return 0;
+    if (!number) return nullptr;
   } else if (FindButtonExByNumber(number)) {
-    return 0;
+    return nullptr;
   }
 
   int imageWidth = 0, imageHeight = 0;
@@ -93,12 +94,12 @@ int32_t MakeButton(const ButtonExPlace& place, const wchar_t* text, const Button
   const int height = place.height ? place.height : imageHeight;
 
   const ButtonWindows windows = MakeButtonWindows(place, width, height);
-  if (!windows.panel) return 0;
+  if (!windows.panel) return nullptr;
   // The number may have been taken while the windows were made (by a procedure
   // that made buttons of its own).
   if (FindButtonExByNumber(number)) {
     FreePanel(reinterpret_cast<intptr_t>(windows.panel));
-    return 0;
+    return nullptr;
   }
 
   auto record = std::make_unique<ButtonExRecord>();
@@ -114,53 +115,56 @@ int32_t MakeButton(const ButtonExPlace& place, const wchar_t* text, const Button
   ButtonExRecord* button = EnterButtonEx(std::move(record));
   if (!button) {
     FreePanel(reinterpret_cast<intptr_t>(windows.panel));
-    return 0;
+    return nullptr;
   }
   for (int state : {kButtonNormal, kButtonHot, kButtonPressed, kButtonDisabled})
     SetCreationImage(*button, state, images[state]);
-  return number;
+  return button;
 }
 
+// The export's answer once the skin is on: applying it runs window procedures,
+// which may have freed the button meanwhile.
 intptr_t Result(const ButtonExPlace& place, int32_t number) {
-  if (!number) return 0;
-  if (place.number == -1) return number;
   const ButtonExRecord* button = FindButtonExByNumber(number);
-  return button ? reinterpret_cast<intptr_t>(button->window) : 0;
+  if (!button) return 0;
+  return place.number == -1 ? number : reinterpret_cast<intptr_t>(button->window);
 }
 
-// ToggleButtonEx without its skin: the number, or 0.
-int32_t MakeToggleButton(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
-                         const wchar_t* component) {
-  const int32_t number = MakeButton(place, text, images, component);
-  ButtonExRecord* button = number ? FindButtonExByNumber(number) : nullptr;
-  if (!button) return 0;
+// ToggleButtonEx without its skin: the new record, or nullptr.
+ButtonExRecord* MakeToggleButton(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
+                                 const wchar_t* component) {
+  ButtonExRecord* button = MakeButton(place, text, images, component);
+  if (!button) return nullptr;
   for (int state : {kButtonSelected, kButtonSelectedHot, kButtonSelectedPressed})
     SetCreationImage(*button, state, images[state]);
   button->checkable = true;
-  return number;
+  return button;
 }
 
 }  // namespace
 
 intptr_t CreateButtonEx(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
                         intptr_t skin) {
-  const int32_t number = MakeButton(place, text, images, kComponentButton);
-  if (!number) return 0;
+  const ButtonExRecord* button = MakeButton(place, text, images, kComponentButton);
+  if (!button) return 0;
+  const int32_t number = button->number;
   ApplyCreationSkin(number, skin);
   return Result(place, number);
 }
 
 intptr_t CreateImageButtonEx(const ButtonExPlace& place, const ButtonExImages& images) {
-  const int32_t number = MakeButton(place, L"", images, kComponentImageButton);
-  if (!number) return 0;
+  const ButtonExRecord* button = MakeButton(place, L"", images, kComponentImageButton);
+  if (!button) return 0;
+  const int32_t number = button->number;
   ApplyBuiltInSkin(number, kImageButtonSkin, kComponentImageButton);
   return Result(place, number);
 }
 
 intptr_t CreateToggleButtonEx(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
                               intptr_t skin) {
-  const int32_t number = MakeToggleButton(place, text, images, kComponentToggleButton);
-  if (!number) return 0;
+  const ButtonExRecord* button = MakeToggleButton(place, text, images, kComponentToggleButton);
+  if (!button) return 0;
+  const int32_t number = button->number;
   if (skin == 0 || skin == 1)
     ApplyBuiltInSkin(number, skin ? kStickyButtonSkin : kToggleButtonSkin, kComponentToggleButton);
   else
@@ -170,9 +174,9 @@ intptr_t CreateToggleButtonEx(const ButtonExPlace& place, const wchar_t* text, c
 
 intptr_t CreateCheckButtonEx(const ButtonExPlace& place, const wchar_t* text, intptr_t skin) {
   if (!IsWindow(place.parent)) return 0;
-  const int32_t number = MakeToggleButton(place, text, ButtonExImages{}, kComponentCheckButton);
-  ButtonExRecord* button = number ? FindButtonExByNumber(number) : nullptr;
+  ButtonExRecord* button = MakeToggleButton(place, text, ButtonExImages{}, kComponentCheckButton);
   if (!button) return 0;
+  const int32_t number = button->number;
   button->triState = true;
   ApplyChosenSkin(number, skin, kCheckButtonSkin, kComponentCheckButton);
   return Result(place, number);
@@ -184,9 +188,9 @@ intptr_t CreateRadioButtonEx(const ButtonExPlace& place, const wchar_t* text, in
     ++family.radioGroupCounter;  // the next radio buttons form a new group
     return 0;
   }
-  const int32_t number = MakeToggleButton(place, text, ButtonExImages{}, kComponentRadioButton);
-  ButtonExRecord* button = number ? FindButtonExByNumber(number) : nullptr;
+  ButtonExRecord* button = MakeToggleButton(place, text, ButtonExImages{}, kComponentRadioButton);
   if (!button) return 0;
+  const int32_t number = button->number;
   button->radio = true;
   button->radioGroup = family.radioGroupCounter;
   ApplyChosenSkin(number, skin, kRadioButtonSkin, kComponentRadioButton);

@@ -3,6 +3,7 @@
 // from images, the getters and setters, and what freeing releases.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "core/library/object_numbers.h"
@@ -45,6 +46,31 @@ TEST_F(ButtonCreate, AutomaticNumbersAreCommandIdsSkippingThoseInUse) {
   // The counter wraps past 0 and skips what buttons hold.
   SetCommandIDCounter(0xFFFD);
   EXPECT_EQ(Push(-1), 0xFFFA);
+}
+
+// 0 is a number like any other (its click is WM_COMMAND with wParam 0): each kind
+// made with it is answered with its window and gets its skin.
+TEST_F(ButtonCreate, NumberZeroMakesASkinnedButton) {
+  struct Case {
+    const char* kind;
+    std::function<int()> make;
+    const wchar_t* skinName;
+  } cases[] = {
+      {"push", [&] { return Push(0); }, L"sysbuttonskin"},
+      {"image", [&] { return ImageButtonEx(host_, 0, 0, 0, 40, 20, 0, 0, 0, 0); }, L"imagebuttonskin"},
+      {"toggle", [&] { return ToggleButtonEx(host_, 0, 0, 0, 40, 20, L"t", 0, 0, 0, 0, 0, 0, 0, nullptr); },
+       L"systogglebuttonskin"},
+      {"check", [&] { return CheckButtonEx(host_, 0, 0, 0, 40, 20, L"c", nullptr); }, L"syscheckbuttonskin"},
+      {"radio", [&] { return RadioButtonEx(host_, 0, 0, 0, 40, 20, L"r", nullptr); }, L"sysradiobuttonskin"},
+  };
+  for (const Case& c : cases) {
+    const int made = c.make();
+    ASSERT_NE(made, 0) << c.kind;
+    EXPECT_EQ(PanelWindow(made), ButtonExID(0)) << c.kind;
+    EXPECT_EQ(GetButtonExSkin(0), GetSkinHandle(c.skinName)) << c.kind;
+    EXPECT_EQ(Push(0), 0) << c.kind << ": 0 is in use now";
+    EXPECT_EQ(FreeButtonEx(0), 1) << c.kind;
+  }
 }
 
 // Every way creation can fail: 0, no button, no panel, and the panel the caller's
