@@ -1,4 +1,4 @@
-// The showcase's start, window and end.
+// The showcase's start, its pictures and its end.
 #include "showcase_program.h"
 
 #include "premultiplied_bitmap.h"
@@ -9,18 +9,23 @@
 namespace showcase {
 
 int ExampleMain() {
+  StartShowcase();
+  if (BuildExampleWindow()) {
+    ShowWindow(Showcase().window, SW_SHOW);
+    RunEventLoop();
+  }
+  ExampleEnd();
+  return 0;
+}
+
+void StartShowcase() {
   Kelvra_Init();
   StartKelvra();
   ShowcaseState& state = Showcase();
   LoadGdiAlphaBlend(state);
   LoadShowcasePictures();
   state.textFont = LoadFontEx(L"Verdana", 8, 0);
-  if (BuildExampleWindow()) {
-    ShowWindow(state.window, SW_SHOW);
-    RunEventLoop();
-  }
-  ExampleEnd();
-  return 0;
+  SetTextControlExFont(-1, state.textFont, 0);
 }
 
 void LoadShowcasePictures() {
@@ -42,18 +47,6 @@ void LoadShowcasePictures() {
     if (star.dc && star.bitmap) SelectObject(star.dc.get(), star.bitmap.get());
   }
 }
-
-bool BuildExampleWindow() {
-  ShowcaseState& state = Showcase();
-  // Centred by its flags, so the position (50, 50) is not used.
-  state.window = OpenWindowEx(kWindowTitle, 50, 50, kClientWidth, kClientHeight, KELVRA_WINDOW_SIZEABLE_TITLED, 0,
-                              nullptr);
-  if (!state.window) return false;
-  SetWindowCallback(state.window, ExampleWindowCallback);
-  return true;
-}
-
-LRESULT CALLBACK ExampleWindowCallback(HWND, UINT, WPARAM, LPARAM) { return kDefaultProcessing; }
 
 void ExampleEnd(EndLibraryFunction endLibrary) {
   ShowcaseState& state = Showcase();

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "kelvra.h"
 
 namespace showcase {
@@ -17,15 +19,28 @@ inline constexpr DWORD kStarThreadJoinMilliseconds = 5000;
 // Runs the whole program; returns its exit code (0).
 int ExampleMain();
 
+// What the program does before it builds its window: starts the library, takes
+// GdiAlphaBlend, loads the pictures and makes Verdana 8 the default font of new
+// text controls.
+void StartShowcase();
+
 // Loads the pictures into their slots (from "icons\" under the current
 // directory), converts the three stars and selects them into their memory DCs.
 void LoadShowcasePictures();
 
-// Opens the window (hidden) and puts the controls on it; false when the window
-// could not be opened.
-bool BuildExampleWindow();
+enum class StarThreadStart { Now, Later };
 
-// The window's callback; every message goes on to default processing.
+// Opens the window (hidden), puts the panels, the label and the button on it,
+// sets its callback and, unless held back, starts the star thread; false when
+// the window could not be opened.
+bool BuildExampleWindow(StarThreadStart start = StarThreadStart::Now);
+
+// Starts the star thread over panel 0 with a seed for its random numbers; false
+// when it runs already or could not be started.
+bool StartStarAnimation(uint32_t seed);
+
+// The window's callback: on WM_SIZE panel 0 is fitted to the new client area.
+// Every message then goes on to default processing.
 LRESULT CALLBACK ExampleWindowCallback(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Stops the star thread and waits for it, then ends the library through

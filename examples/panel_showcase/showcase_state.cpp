@@ -1,6 +1,8 @@
 // The program's state and the release of what it made.
 #include "showcase_state.h"
 
+#include "kelvra.h"
+
 namespace showcase {
 
 ShowcaseState& Showcase() {
@@ -23,6 +25,12 @@ void ReleaseShowcaseObjects(ShowcaseState& state) {
     if (image && !DestroyIcon(static_cast<HICON>(image))) DeleteObject(image);
     image = nullptr;
   }
+  for (HANDLE* gradient : {&state.gradientA, &state.gradientB}) {
+    if (*gradient) FreeGradient(*gradient);
+    *gradient = nullptr;
+  }
+  // A thread that would not stop still reads its setup: leave it be.
+  if (!state.starThread.Running()) state.starSetup = StarAnimationSetup{};
   if (state.textFont) DeleteObject(state.textFont);
   state.textFont = nullptr;
   state.gdiAlphaBlend = nullptr;

@@ -1,6 +1,6 @@
 // What the showcase program holds while it runs: its image slots, the three star
 // pictures in their memory DCs, the particle list under its mutex, the blending
-// function, the text font, its window and the star thread.
+// function, the text font, its window with its two gradients, and the star thread.
 #pragma once
 
 #include <windows.h>
@@ -10,6 +10,7 @@
 #include "runtime/guarded_list.h"
 #include "runtime/handles.h"
 #include "runtime/worker_thread.h"
+#include "star_animation.h"
 #include "star_particles.h"
 
 namespace showcase {
@@ -42,6 +43,14 @@ struct ShowcaseState {
   GdiAlphaBlendFunction gdiAlphaBlend = nullptr;
   HFONT textFont = nullptr;
   HWND window = nullptr;
+  // The backgrounds of panel 0's overlay and of panel 1's page. Pages only keep
+  // the handles, so the gradients must outlive the panels: they are freed after
+  // the library has ended (its gradient list stays until the process ends).
+  HANDLE gradientA = nullptr;
+  HANDLE gradientB = nullptr;
+  // What the star thread reads; it lives here, not on the starting stack frame,
+  // because the thread outlives the call that starts it.
+  StarAnimationSetup starSetup;
   WorkerThread starThread;
 };
 
@@ -51,8 +60,9 @@ ShowcaseState& Showcase();
 // The three star DCs, in the order Random(2) picks them.
 std::array<StarDc, 3> StarDcs(const ShowcaseState& state);
 
-// Frees the program's own objects (images, star pictures, font, Gdi32 reference)
-// with plain Win32 calls: it runs after the library has ended.
+// Frees the program's own objects (images, star pictures, font, gradients, Gdi32
+// reference). It runs after the library has ended: only FreeGradient is the
+// library's, and the gradient list outlives the end.
 void ReleaseShowcaseObjects(ShowcaseState& state);
 
 }  // namespace showcase

@@ -276,7 +276,7 @@ LRESULT CALLBACK AnsweringCallback(HWND, UINT message, WPARAM, LPARAM) {
 }
 
 TEST_F(ShowcaseRuntime, TheWindowOpensHiddenAtItsSizeAndItsCloseEventEndsTheLoop) {
-  ASSERT_TRUE(showcase::BuildExampleWindow());
+  ASSERT_TRUE(showcase::BuildExampleWindow(showcase::StarThreadStart::Later));
   HWND window = showcase::Showcase().window;
   ASSERT_NE(window, nullptr);
   wchar_t title[128] = {};
