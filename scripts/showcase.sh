@@ -5,7 +5,8 @@
 #
 #   scripts/showcase.sh                     run until the window is closed
 #   scripts/showcase.sh --screenshot FILE   save a PNG of the window once it has
-#                                           painted, then close it
+#                                           painted and its stars have streamed
+#                                           for 3 s, then close it
 set -euo pipefail
 
 usage() { sed -n '2,9p' "${BASH_SOURCE[0]}" | sed 's/^# \{0,1\}//'; }
@@ -40,7 +41,7 @@ mkdir -p "$(dirname "$shot")"
 "$here/scripts/wine-exec.sh" panel_showcase.exe &
 program=$!
 set +e
-"$here/scripts/wine-exec.sh" showcase_capture.exe "$title" "$(winepath -w "$shot")" --close
+"$here/scripts/wine-exec.sh" showcase_capture.exe "$title" "$(winepath -w "$shot")" --close --after 3000
 captured=$?
 # The program ends once it has been asked to close; give it a bounded time.
 for _ in $(seq 100); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done

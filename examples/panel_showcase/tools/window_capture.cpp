@@ -1,6 +1,7 @@
-// showcase_capture TITLE OUT.png [--close] [--wait SECONDS]
+// showcase_capture TITLE OUT.png [--close] [--wait SECONDS] [--after MILLISECONDS]
 // Waits for a shown top-level window with exactly that title (of any process),
-// makes it paint, saves its client area as read from the screen (GetDC(NULL)) as
+// lets it run for --after milliseconds (0 by default: what moves has had time to
+// move), makes it paint, saves its client area as read from the screen (GetDC(NULL)) as
 // a PNG and, with --close, asks it to close (WM_CLOSE). Exit code 0 on success.
 #include <windows.h>
 
@@ -95,16 +96,18 @@ int Fail(const char* what) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 3) return Fail("usage: showcase_capture TITLE OUT.png [--close] [--wait SECONDS]");
+  if (argc < 3) return Fail("usage: showcase_capture TITLE OUT.png [--close] [--wait SECONDS] [--after MILLISECONDS]");
   bool close = false;
-  DWORD waitMilliseconds = 60000;
+  DWORD waitMilliseconds = 60000, afterMilliseconds = 0;
   for (int i = 3; i < argc; ++i) {
     if (!std::wcscmp(argv[i], L"--close")) close = true;
     else if (!std::wcscmp(argv[i], L"--wait") && i + 1 < argc) waitMilliseconds = 1000 * std::wcstoul(argv[++i], nullptr, 10);
+    else if (!std::wcscmp(argv[i], L"--after") && i + 1 < argc) afterMilliseconds = std::wcstoul(argv[++i], nullptr, 10);
     else return Fail("unknown argument");
   }
   HWND window = WaitForWindow(argv[1], waitMilliseconds);
   if (!window) return Fail("no shown window with that title appeared");
+  Sleep(afterMilliseconds);  // another process's animation: nothing to wait on but time
   if (!MakeItPaint(window)) return Fail("the window does not answer");
   int width = 0, height = 0;
   std::vector<uint8_t> rgb;
