@@ -23,6 +23,9 @@ uint8_t StateFor(const ButtonExRecord& button, uint8_t plain) {
 
 LRESULT OnMouseMove(ButtonExRecord& button) {
   ButtonExFamilyState& family = ButtonExFamily();
+  // A hot button whose window was destroyed without FreeButtonEx never sees its
+  // leave: its flag must not keep every other button cold.
+  if (family.hotPage && !IsWindow(family.hotPage)) family.hotPage = nullptr;
   if (family.hotPage || button.disabled) return 0;
   TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, button.page, 0};
   TrackMouseEvent(&track);

@@ -143,10 +143,11 @@ TEST_F(ButtonInput, RadioGroupsKeepOneSelected) {
 }
 
 // One button at a time is hot; the next goes hot once the first has seen its
-// leave, or at once when the first was disabled or freed while hot.
+// leave, or at once when the first was disabled, freed or its window destroyed
+// while hot.
 TEST_F(ButtonInput, HotFlagPassesOnWhenTheHotButtonLeavesIsDisabledOrFreed) {
-  enum class Then { Leave, Disable, Free };
-  for (Then then : {Then::Leave, Then::Disable, Then::Free}) {
+  enum class Then { Leave, Disable, Free, DestroyWindow };
+  for (Then then : {Then::Leave, Then::Disable, Then::Free, Then::DestroyWindow}) {
     SCOPED_TRACE(static_cast<int>(then));
     const int a = ButtonEx(host_, -1, 20, 20, 120, 30, L"a", 0, 0, 0, 0, nullptr);
     const int b = ButtonEx(host_, -1, 20, 60, 120, 30, L"b", 0, 0, 0, 0, nullptr);
@@ -155,6 +156,7 @@ TEST_F(ButtonInput, HotFlagPassesOnWhenTheHotButtonLeavesIsDisabledOrFreed) {
     ASSERT_EQ(WaitShown(a, kButtonHot), kButtonHot);
     if (then == Then::Disable) DisableButtonEx(a, 1);
     if (then == Then::Free) FreeButtonEx(a);
+    if (then == Then::DestroyWindow) DestroyWindow(ButtonExID(a));
     MovePointerTo(onB);
     if (then == Then::Leave) {
       // b waits for a's leave, then goes hot with the pointer's next move.

@@ -9,6 +9,12 @@ endif()
 if(TARGET test_button_input_test)
   set_tests_properties(panels.button_input_test PROPERTIES RUN_SERIAL TRUE)
 endif()
+if(TARGET test_button_paint_test)
+  set_tests_properties(panels.button_paint_test PROPERTIES RUN_SERIAL TRUE)
+  # The built-in skins' themed faces and glyphs take their classic forms.
+  kelvra_add_classic_variant(panels.button_paint_test.classic test_button_paint_test)
+  set_tests_properties(panels.button_paint_test.classic PROPERTIES RUN_SERIAL TRUE)
+endif()
 
 # Without UxTheme no visual style is active: nothing is captured, and a theme
 # change leaves the painter's theme handles at 0.
