@@ -13,19 +13,19 @@ bool IsSkinHandle(intptr_t skin) { return FindSkin(static_cast<uintptr_t>(skin))
 
 }  // namespace
 
-void ApplyCreationSkin(int32_t number, intptr_t skin) {
-  if (IsSkinHandle(skin) && SetButtonSkin(number, static_cast<uintptr_t>(skin), L"", true)) return;
+void ApplyCreationSkin(intptr_t button, intptr_t skin) {
+  if (IsSkinHandle(skin) && SetButtonSkin(button, static_cast<uintptr_t>(skin), L"", true)) return;
   if (skin < 0) return;  // the caller applies one itself
-  SetButtonSkin(number, BuiltInSkin(kButtonSkin), L"", true);
+  SetButtonSkin(button, BuiltInSkin(kButtonSkin), L"", true);
 }
 
-void ApplyBuiltInSkin(int32_t number, const wchar_t* key, const wchar_t* component) {
-  SetButtonSkin(number, BuiltInSkin(key), component, true);
+void ApplyBuiltInSkin(intptr_t button, const wchar_t* key, const wchar_t* component) {
+  SetButtonSkin(button, BuiltInSkin(key), component, true);
 }
 
-void ApplyChosenSkin(int32_t number, intptr_t skin, const wchar_t* fallbackKey, const wchar_t* component) {
+void ApplyChosenSkin(intptr_t button, intptr_t skin, const wchar_t* fallbackKey, const wchar_t* component) {
   const uintptr_t chosen = IsSkinHandle(skin) ? static_cast<uintptr_t>(skin) : BuiltInSkin(fallbackKey);
-  SetButtonSkin(number, chosen, component, true);
+  SetButtonSkin(button, chosen, component, true);
 }
 
 void OnButtonSkinChanged(HWND page, LPARAM changedSkin) {
