@@ -183,6 +183,10 @@ TEST_F(ButtonPaint, TenLooksOfAFixtureSkin) {
   MovePointerAway();
   DisableButtonEx(button, 1);
   check(kButtonDisabled, "DisableButtonEx");
+  // A colour the skin gives disabled text wins over the grey.
+  SetSkinProperty(skin, L"checkbuttonex", L"disabled", L"text", L"font: Tahoma, 16, bold; colour: #00ff80;");
+  ASSERT_EQ(SetButtonExSkin(button, skin, L"", 0), 1);
+  EXPECT_GT(Shot(page).Count(RGB(0, 255, 128)), 20);
 }
 
 // The built-in check box draws a glyph of its own for each look, the inbetween
