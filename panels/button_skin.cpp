@@ -22,7 +22,6 @@
 #include "skin/skin_data_objects.h"
 #include "skin/skin_list.h"
 #include "skin/skin_number_reader.h"
-#include "skin/skin_text.h"
 #include "skin/skin_tree.h"
 #include "skin/skin_value_readers.h"
 #include "skin/system_colour_lookups.h"
@@ -35,42 +34,24 @@ constexpr std::array<std::wstring_view, kButtonExStateCount> kStateNames{
     L"normal",   L"hot",       L"pressed",       L"disabled",         L"selected",
     L"selected hot", L"selected pressed", L"inbetween", L"inbetween hot", L"inbetween pressed"};
 
-// The properties of one component, read as every skin reader reads them: a
-// property that the component themed with the colour-theme word
-// ("buttonex:blue") defines comes from there, any other from the bare component.
+// The properties of one state of a component, found by the skin engine's themed
+// look-up ("buttonex:blue" first, then "buttonex"), as every skin reader finds them.
 class ComponentReader {
  public:
-  ComponentReader(const SkinRecord& skin, std::wstring_view component) {
-    const std::wstring lower = LowerCaseText(component);
-    std::wstring themed;
-    std::wstring_view bare;
-    if (const auto colon = lower.find(L':'); colon != std::wstring::npos) {
-      themed = NormaliseComponentName(lower);
-      bare = TrimBlanks(std::wstring_view(lower).substr(0, colon));
-    } else {
-      bare = TrimBlanks(lower);
-      themed.append(bare).append(1, L':').append(EffectiveSkinColourTheme());
-    }
-    themed_ = skin.components.Find(themed);
-    bare_ = skin.components.Find(bare);
-  }
+  ComponentReader(const SkinRecord& skin, std::wstring_view component)
+      : skin_(skin), component_(component), themeWord_(EffectiveSkinColourTheme()) {}
 
-  void SelectState(std::wstring_view state) {
-    themedState_ = themed_ ? themed_->states.Find(state) : nullptr;
-    bareState_ = bare_ ? bare_->states.Find(state) : nullptr;
-  }
+  void SelectState(std::wstring_view state) { state_ = state; }
 
   SkinPropertyRecord* Property(std::wstring_view name) const {
-    if (themedState_)
-      if (SkinPropertyRecord* found = themedState_->properties.Find(name)) return found;
-    return bareState_ ? bareState_->properties.Find(name) : nullptr;
+    return ReadSkinProperty(skin_, component_, state_, name, themeWord_);
   }
 
  private:
-  const SkinComponentRecord* themed_ = nullptr;
-  const SkinComponentRecord* bare_ = nullptr;
-  const SkinStateRecord* themedState_ = nullptr;
-  const SkinStateRecord* bareState_ = nullptr;
+  const SkinRecord& skin_;
+  std::wstring_view component_;
+  std::wstring themeWord_;  // a copy: applying a look must not see the word change under it
+  std::wstring_view state_;
 };
 
 std::wstring_view ValueOf(const SkinPropertyRecord* property) {

@@ -71,9 +71,10 @@ void CopyProbeTo(image::RuntimeImage& target, int64_t x, int64_t y, int width, i
 
 // ---- Layers (page_paint_layers.cpp)
 
-// Steps 8 to 12: the themed face, the border's shape as clip, the background, its
-// image and the overlay set; copied from the page's cache when nothing they
-// depend on changed. The shape stays applied for the steps up to the border.
+// The layers under the callback's drawing: the themed face, the border's shape
+// as clip, the background, its image and the overlay set; copied from the page's
+// cache when nothing they depend on changed. The shape stays applied until the
+// border is drawn.
 void PaintBackgroundLayers(PanelExPageRecord& page, const LayerTarget& target);
 // Undoes the shape's clip (back to the clip the DC had).
 void RemoveShapeClip(HDC dc, PaintClipSlot* clip);

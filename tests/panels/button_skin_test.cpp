@@ -229,6 +229,11 @@ TEST_F(ButtonSkin, ThemedComponentsComeFirst) {
   ASSERT_EQ(Apply(), 1);
   EXPECT_EQ(Look(0).background.value, 6);
   EXPECT_EQ(Look(0).textPadding.left, 9);
+  // A component that names its own word is read under that word, then bare.
+  Set(L"normal", L"background", L"7;", L"buttonex:silver");
+  ASSERT_EQ(Apply(L" ButtonEx : Silver "), 1);
+  EXPECT_EQ(Look(0).background.value, 7);
+  EXPECT_EQ(Look(0).textPadding.left, 9);
   SetGlobalSkinColourTheme(L"");
 }
 
