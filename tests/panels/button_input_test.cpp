@@ -15,19 +15,15 @@ namespace {
 using namespace kelvra;
 using namespace kelvra::test;
 
-class ButtonInput : public testing::Test {
+class ButtonInput : public ButtonsOnScreen {
  protected:
   void SetUp() override {
-    EnsureStarted();
-    host_ = Host();
-    ShowAndRaise(host_);
-    MovePointerAway();
+    ButtonsOnScreen::SetUp();
     ParentRecorder() = Recorder{};
     ParentRecorder().watched = {WM_COMMAND};
   }
   void TearDown() override {
-    MovePointerAway();
-    FreeButtonEx(-1);
+    ButtonsOnScreen::TearDown();
     ParentRecorder() = Recorder{};
   }
 
@@ -40,8 +36,6 @@ class ButtonInput : public testing::Test {
     PumpMessagesFor(30);  // posted clicks arrive through the queue
     return ParentRecorder().Of(WM_COMMAND);
   }
-
-  HWND host_ = nullptr;
 };
 
 enum class Kind { Push, Toggle, Check };

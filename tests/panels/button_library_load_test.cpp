@@ -6,7 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/dll_exports.h"
+
 namespace {
+
+using kelvra::test::BindExport;
 
 struct Library {
   HMODULE module = nullptr;
@@ -17,16 +21,11 @@ struct Library {
   HWND(WINAPI* buttonExId)(int) = nullptr;
   int(WINAPI* toolTip)(int, LPCWSTR) = nullptr;
 
-  template <class F>
-  bool Bind(F& function, const char* name) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    return function != nullptr;
-  }
   bool Load() {
     module = LoadLibraryW(L"Kelvra.dll");
-    return module && Bind(start, "StartKelvra") && Bind(end, "Kelvra_End") && Bind(buttonEx, "ButtonEx") &&
-           Bind(checkButtonEx, "CheckButtonEx") && Bind(buttonExId, "ButtonExID") &&
-           Bind(toolTip, "ButtonExToolTip");
+    return module && BindExport(module, start, "StartKelvra") && BindExport(module, end, "Kelvra_End") &&
+           BindExport(module, buttonEx, "ButtonEx") && BindExport(module, checkButtonEx, "CheckButtonEx") &&
+           BindExport(module, buttonExId, "ButtonExID") && BindExport(module, toolTip, "ButtonExToolTip");
   }
 };
 

@@ -88,18 +88,14 @@ class Shot {
   Dib32 dib_;
 };
 
-class ButtonPaint : public testing::Test {
+class ButtonPaint : public ButtonsOnScreen {
  protected:
   void SetUp() override {
-    EnsureStarted();
-    host_ = Host();
-    ShowAndRaise(host_);
-    MovePointerAway();
+    ButtonsOnScreen::SetUp();
     icon_ = SolidIcon(12, 0xFF0000FF);
   }
   void TearDown() override {
-    MovePointerAway();
-    FreeButtonEx(-1);
+    ButtonsOnScreen::TearDown();
     DestroyIcon(icon_);
     for (HANDLE skin : skins_) FreeSkin(skin);
   }
@@ -121,7 +117,6 @@ class ButtonPaint : public testing::Test {
     return seen;
   }
 
-  HWND host_ = nullptr;
   HICON icon_ = nullptr;
   std::vector<HANDLE> skins_;
 };

@@ -2,12 +2,14 @@
 // host, a look at button records, and small images.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstdint>
 
 #include "panels/button_registry.h"
 #include "tests/panels/panel_test_support.h"
+#include "tests/support/pointer_input.h"
 
 namespace kelvra::test {
 
@@ -43,6 +45,24 @@ inline POINT CentreOf(HWND window) {
   GetWindowRect(window, &rect);
   return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
+
+// Buttons on the shown, raised host with the real pointer kept off them between
+// tests; every button goes at the end of each.
+class ButtonsOnScreen : public testing::Test {
+ protected:
+  void SetUp() override {
+    EnsureStarted();
+    host_ = Host();
+    ShowAndRaise(host_);
+    MovePointerAway();
+  }
+  void TearDown() override {
+    MovePointerAway();
+    FreeButtonEx(-1);
+  }
+
+  HWND host_ = nullptr;
+};
 
 inline int PanelCount() {
   LockGuard lock(Locks().panel);

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "tests/support/dll_exports.h"
+
 namespace {
+
+using kelvra::test::BindExport;
 
 struct Library {
   HMODULE module = nullptr;
@@ -15,15 +19,11 @@ struct Library {
   HWND(WINAPI* panelId)(int, int) = nullptr;
   int(WINAPI* pageIndex)(int) = nullptr;
 
-  template <class F>
-  bool Bind(F& function, const char* name) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    return function != nullptr;
-  }
   bool Load() {
     module = LoadLibraryW(L"Kelvra.dll");
-    return module && Bind(start, "StartKelvra") && Bind(end, "Kelvra_End") && Bind(createPanel, "CreatePanelEx") &&
-           Bind(addPage, "AddPanelExPage") && Bind(panelId, "PanelExID") && Bind(pageIndex, "PanelExPageIndex");
+    return module && BindExport(module, start, "StartKelvra") && BindExport(module, end, "Kelvra_End") &&
+           BindExport(module, createPanel, "CreatePanelEx") && BindExport(module, addPage, "AddPanelExPage") &&
+           BindExport(module, panelId, "PanelExID") && BindExport(module, pageIndex, "PanelExPageIndex");
   }
 };
 
