@@ -10,22 +10,17 @@
 
 namespace {
 
-using kelvra::test::BindExport;
+using kelvra::test::LoadedKelvra;
 
-struct Library {
-  HMODULE module = nullptr;
-  int(WINAPI* start)() = nullptr;
-  int(WINAPI* end)() = nullptr;
+struct Library : LoadedKelvra {
   int(WINAPI* buttonEx)(HWND, int, int, int, int, int, LPCWSTR, HANDLE, HANDLE, HANDLE, HANDLE, HANDLE) = nullptr;
   int(WINAPI* checkButtonEx)(HWND, int, int, int, int, int, LPCWSTR, HANDLE) = nullptr;
   HWND(WINAPI* buttonExId)(int) = nullptr;
   int(WINAPI* toolTip)(int, LPCWSTR) = nullptr;
 
   bool Load() {
-    module = LoadLibraryW(L"Kelvra.dll");
-    return module && BindExport(module, start, "StartKelvra") && BindExport(module, end, "Kelvra_End") &&
-           BindExport(module, buttonEx, "ButtonEx") && BindExport(module, checkButtonEx, "CheckButtonEx") &&
-           BindExport(module, buttonExId, "ButtonExID") && BindExport(module, toolTip, "ButtonExToolTip");
+    return LoadWithStartAndEnd() && Bind(buttonEx, "ButtonEx") && Bind(checkButtonEx, "CheckButtonEx") &&
+           Bind(buttonExId, "ButtonExID") && Bind(toolTip, "ButtonExToolTip");
   }
 };
 

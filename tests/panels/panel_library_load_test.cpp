@@ -8,22 +8,17 @@
 
 namespace {
 
-using kelvra::test::BindExport;
+using kelvra::test::LoadedKelvra;
 
-struct Library {
-  HMODULE module = nullptr;
-  int(WINAPI* start)() = nullptr;
-  int(WINAPI* end)() = nullptr;
+struct Library : LoadedKelvra {
   int(WINAPI* createPanel)(int, HWND, int, int, int, int, WNDPROC) = nullptr;
   HWND(WINAPI* addPage)(int) = nullptr;
   HWND(WINAPI* panelId)(int, int) = nullptr;
   int(WINAPI* pageIndex)(int) = nullptr;
 
   bool Load() {
-    module = LoadLibraryW(L"Kelvra.dll");
-    return module && BindExport(module, start, "StartKelvra") && BindExport(module, end, "Kelvra_End") &&
-           BindExport(module, createPanel, "CreatePanelEx") && BindExport(module, addPage, "AddPanelExPage") &&
-           BindExport(module, panelId, "PanelExID") && BindExport(module, pageIndex, "PanelExPageIndex");
+    return LoadWithStartAndEnd() && Bind(createPanel, "CreatePanelEx") && Bind(addPage, "AddPanelExPage") &&
+           Bind(panelId, "PanelExID") && Bind(pageIndex, "PanelExPageIndex");
   }
 };
 

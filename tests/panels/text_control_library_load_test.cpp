@@ -7,21 +7,16 @@
 
 namespace {
 
-using kelvra::test::BindExport;
+using kelvra::test::LoadedKelvra;
 
-struct Library {
-  HMODULE module = nullptr;
-  int(WINAPI* start)() = nullptr;
-  int(WINAPI* end)() = nullptr;
+struct Library : LoadedKelvra {
   int(WINAPI* create)(HWND, int, int, int, int, int, LPCWSTR, int) = nullptr;
   HWND(WINAPI* id)(int) = nullptr;
   int(WINAPI* freeControl)(int) = nullptr;
 
   bool Load() {
-    module = LoadLibraryW(L"Kelvra.dll");
-    return module && BindExport(module, start, "StartKelvra") && BindExport(module, end, "Kelvra_End") &&
-           BindExport(module, create, "TextControlEx") && BindExport(module, id, "TextControlExID") &&
-           BindExport(module, freeControl, "FreeTextControlEx");
+    return LoadWithStartAndEnd() && Bind(create, "TextControlEx") && Bind(id, "TextControlExID") &&
+           Bind(freeControl, "FreeTextControlEx");
   }
 };
 

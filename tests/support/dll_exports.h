@@ -12,4 +12,21 @@ bool BindExport(HMODULE module, Function& function, const char* name) {
   return function != nullptr;
 }
 
+// Kelvra.dll loaded at run time with its start and end bound; tests that drive a
+// family through it add that family's exports with Bind.
+struct LoadedKelvra {
+  HMODULE module = nullptr;
+  int(WINAPI* start)() = nullptr;
+  int(WINAPI* end)() = nullptr;
+
+  bool LoadWithStartAndEnd() {
+    module = LoadLibraryW(L"Kelvra.dll");
+    return module && BindExport(module, start, "StartKelvra") && BindExport(module, end, "Kelvra_End");
+  }
+  template <class Function>
+  bool Bind(Function& function, const char* name) {
+    return BindExport(module, function, name);
+  }
+};
+
 }  // namespace kelvra::test
