@@ -31,6 +31,7 @@ int32_t FreshButtonNumber() {
 // The panel and its one page, made without disturbing the panel that the
 // caller's AddPanelExPage calls add to.
 struct ButtonWindows {
+  int32_t panelNumber = 0;
   HWND panel = nullptr;
   HWND page = nullptr;
 };
@@ -47,15 +48,15 @@ ButtonWindows MakeButtonWindows(const ButtonExPlace& place, int width, int heigh
     if (lock) CurrentPanelEx() = FindPanelExByWindow(savedCurrent) ? savedCurrent : nullptr;
   };
 
-  const intptr_t panelNumber =
-      CreatePanel(-1, place.parent, place.x, place.y, width, height, ButtonExEventProc);
+  const auto panelNumber =
+      static_cast<int32_t>(CreatePanel(-1, place.parent, place.x, place.y, width, height, ButtonExEventProc));
   // No panel, no button: going on would add the page to whatever panel the
   // caller made last.
   if (!panelNumber) return {};
   HWND panel = nullptr;
   {
     LockGuard lock(Locks().panel);
-    const PanelExRecord* record = lock ? FindPanelExByNumber(static_cast<int32_t>(panelNumber)) : nullptr;
+    const PanelExRecord* record = lock ? FindPanelExByNumber(panelNumber) : nullptr;
     if (record) panel = record->Window();
   }
   if (!panel) {
@@ -65,10 +66,10 @@ ButtonWindows MakeButtonWindows(const ButtonExPlace& place, int width, int heigh
   const HWND page = AddPage(0, PageImage{nullptr, 0, 0, 0, 0, kPageNotContainer});
   restoreCurrent();
   if (!page) {
-    FreePanel(reinterpret_cast<intptr_t>(panel));
+    FreePanel(panelNumber);
     return {};
   }
-  return ButtonWindows{panel, page};
+  return ButtonWindows{panelNumber, panel, page};
 }
 
 // Gives state `state` its image; 0 leaves it without a list.
@@ -98,13 +99,14 @@ ButtonExRecord* MakeButton(const ButtonExPlace& place, const wchar_t* text, cons
   // The number may have been taken while the windows were made (by a procedure
   // that made buttons of its own).
   if (FindButtonExByNumber(number)) {
-    FreePanel(reinterpret_cast<intptr_t>(windows.panel));
+    FreePanel(windows.panelNumber);
     return nullptr;
   }
 
   auto record = std::make_unique<ButtonExRecord>();
   record->number = number;
   record->window = windows.panel;
+  record->panelNumber = windows.panelNumber;
   record->page = windows.page;
   record->width = width;
   record->height = height;
@@ -114,7 +116,7 @@ ButtonExRecord* MakeButton(const ButtonExPlace& place, const wchar_t* text, cons
   record->component = component;
   ButtonExRecord* button = EnterButtonEx(std::move(record));
   if (!button) {
-    FreePanel(reinterpret_cast<intptr_t>(windows.panel));
+    FreePanel(windows.panelNumber);
     return nullptr;
   }
   for (int state : {kButtonNormal, kButtonHot, kButtonPressed, kButtonDisabled})

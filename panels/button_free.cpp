@@ -10,12 +10,12 @@ namespace {
 
 // Takes the record out first, so nothing finds it while its windows go.
 void Free(ButtonExRecord* button) {
-  const HWND panel = button->Window();
+  const int32_t panel = button->panelNumber;
   const HWND toolTip = button->toolTip;
   if (ButtonExFamily().hotPage == button->page) ButtonExFamily().hotPage = nullptr;
   DeleteButtonEx(button);  // its image lists go with it
   if (toolTip) DestroyWindow(toolTip);
-  FreePanel(reinterpret_cast<intptr_t>(panel));
+  FreePanel(panel);
 }
 
 }  // namespace

@@ -10,8 +10,6 @@ namespace kelvra {
 
 namespace {
 
-intptr_t Key(HWND window) { return reinterpret_cast<intptr_t>(window); }
-
 // The button's client rectangle in `target`'s client coordinates.
 RECT AreaIn(HWND button, HWND target) {
   RECT rect{};
@@ -29,8 +27,8 @@ void SetLayer(intptr_t panel, const ButtonExPageLayer& layer, int32_t extraFlags
 
 }  // namespace
 
-void SetButtonPageLook(HWND panelWindow, const ButtonExLook& look, bool withCursor) {
-  const intptr_t panel = Key(panelWindow);
+void SetButtonPageLook(int32_t panelNumber, const ButtonExLook& look, bool withCursor) {
+  const intptr_t panel = panelNumber;
   SetLayer(panel, look.background, 0);
   SetLayer(panel, look.overlay, kImageSetsOverlay);
   // The skin names the margins; the border set takes them as a slice rectangle.
@@ -45,7 +43,7 @@ void ApplyButtonLook(ButtonExRecord& button, uint8_t state) {
   // A copy: the page calls below must not read a record that could change.
   const ButtonExLook look = button.looks[state];
   button.shown = state;
-  SetButtonPageLook(button.Window(), look, true);
+  SetButtonPageLook(button.panelNumber, look, true);
 }
 
 void RefreshButton(HWND page) { RedrawPanelExPage(page); }

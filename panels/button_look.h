@@ -16,8 +16,9 @@ namespace kelvra {
 // the shown one.
 void ApplyButtonLook(ButtonExRecord& button, uint8_t state);
 // The page's background, overlay and border of a look (and its cursor when
-// `withCursor` and the look has one); the shown state stays as it is.
-void SetButtonPageLook(HWND panelWindow, const ButtonExLook& look, bool withCursor);
+// `withCursor` and the look has one) on the page of the panel numbered
+// `panelNumber`; the shown state stays as it is.
+void SetButtonPageLook(int32_t panelNumber, const ButtonExLook& look, bool withCursor);
 
 // Repaints the button's page at once (RefreshPanelEx).
 void RefreshButton(HWND page);

@@ -68,6 +68,10 @@ struct ButtonExLook {
 struct ButtonExRecord : ControlHead {  // number, window (the panel window)
   HWND Window() const { return static_cast<HWND>(window); }
 
+  // The panel's own number (automatic, so it never equals a window handle or an
+  // application's number): the panel calls name the panel by it, since a window
+  // given as a key also matches an application's panel numbered like it.
+  int32_t panelNumber = 0;
   HWND page = nullptr;  // the panel's only page; events arrive with it
   // One list per visual state, made when an image is first given for it; a state
   // without one (or with an empty one) draws the normal list.

@@ -108,12 +108,12 @@ int32_t ReadBackground(SkinRecord& skin, SkinPropertyRecord* property, int32_t u
   return ReadSkinInteger(value);
 }
 
-HCURSOR ReadCursor(HWND panel, const SkinPropertyRecord* property) {
+HCURSOR ReadCursor(int32_t panelNumber, const SkinPropertyRecord* property) {
   if (!property) return nullptr;
   const int32_t id = CursorFromSkinValue(LookupSkinPropertyParam(property->value, L"", SystemColourLookups()));
   if (!id) return nullptr;
   // Set on the page as it is read: its handle is what the state keeps.
-  return reinterpret_cast<HCURSOR>(SetPageCursor(reinterpret_cast<intptr_t>(panel), 0, id));
+  return reinterpret_cast<HCURSOR>(SetPageCursor(panelNumber, 0, id));
 }
 
 // "background image", "background position" and "background", or the same of
@@ -162,7 +162,7 @@ void ReadState(SkinRecord& skin, const ComponentReader& reader, ButtonExRecord& 
   look.text = ReadContentPosition(ParamsOf(reader.Property(L"text position")));
   look.textPadding = ReadEdges(ParamsOf(reader.Property(L"text padding")));
 
-  look.cursor = ReadCursor(button.Window(), reader.Property(L"cursor"));
+  look.cursor = ReadCursor(button.panelNumber, reader.Property(L"cursor"));
   button.looks[state] = look;
 }
 
@@ -200,7 +200,7 @@ int SetButtonSkin(intptr_t key, uintptr_t skinHandle, const wchar_t* component, 
   button->component = std::move(name);
   // The normal look goes to the page at once (its cursor stays the one read
   // last); the shown state is left as it is.
-  SetButtonPageLook(button->Window(), button->looks[kButtonNormal], false);
+  SetButtonPageLook(button->panelNumber, button->looks[kButtonNormal], false);
   if (redraw) RefreshButton(button->page);
   return 1;
 }

@@ -126,6 +126,32 @@ TEST_F(ButtonCreate, ButtonsLeaveTheCurrentPanelAsTheyFoundIt) {
   EXPECT_EQ(GetParent(page), PanelExID(panel, -1));
 }
 
+// Panels are found by number or window, the first in list order: an application
+// panel whose number equals a button's panel window must not take the button's
+// looks, nor be freed in its place.
+TEST_F(ButtonCreate, AnApplicationPanelNumberedLikeAButtonsWindowIsLeftAlone) {
+  const int appNumber = CreatePanelEx(-1, host_, 0, 0, 50, 50, nullptr);
+  const HWND appPanel = PanelExID(appNumber, -1);
+  const HWND appPage = AddPanelExPage(-1);
+  ASSERT_NE(appPage, nullptr);
+  const int button = Push(-1);
+  const HWND buttonPanel = ButtonExID(button);
+  ASSERT_NE(buttonPanel, nullptr);
+  {
+    // As though the application had chosen that number for its panel.
+    LockGuard lock(Locks().panel);
+    PanelExRecord* record = FindPanelExByNumber(appNumber);
+    PanelExList().SetHead(record, AsKey(buttonPanel), record->window);
+  }
+  const auto background = [](HWND page) { return WithPage(page, [](auto& p) { return p.backgroundSet.background; }); };
+  ASSERT_EQ(DisableButtonEx(button, 1), 1);
+  EXPECT_EQ(background(appPage), -1);
+  EXPECT_EQ(background(PageOf(button)), Button(button)->looks[kButtonDisabled].background.value);
+  ASSERT_EQ(FreeButtonEx(button), 1);
+  EXPECT_TRUE(IsWindow(appPanel));
+  EXPECT_FALSE(IsWindow(buttonPanel));
+}
+
 // Which skin and component each kind takes.
 TEST_F(ButtonCreate, KindsTakeTheirBuiltInSkins) {
   HANDLE own = CreateSkin(L"own");
