@@ -46,10 +46,11 @@ intptr_t SetPageCursor(intptr_t panelKey, intptr_t pageKey, intptr_t cursor) {
   return cursor;
 }
 
-int SetPageAlpha(intptr_t panelKey, intptr_t pageKey, int32_t alpha, bool redraw) {
-  LockGuard lock(Locks().panel);
-  if (!lock) return 0;
-  PanelExPageRecord* page = FindPanelExPage(panelKey, pageKey);
+namespace {
+
+// Stores the alpha of the page `pageKey` of `panel` (found under `lock`).
+int StoreAlpha(LockGuard& lock, const PanelExRecord* panel, intptr_t pageKey, int32_t alpha, bool redraw) {
+  PanelExPageRecord* page = panel ? FindPanelExPage(*panel, pageKey) : nullptr;
   if (!page) return 0;
   // The painter blends 1..254 and treats 0 and 255 as their own cases: a value
   // outside 0..255 must not wrap into another one.
@@ -60,8 +61,20 @@ int SetPageAlpha(intptr_t panelKey, intptr_t pageKey, int32_t alpha, bool redraw
   return 1;
 }
 
+}  // namespace
+
+int SetPageAlpha(intptr_t panelKey, intptr_t pageKey, int32_t alpha, bool redraw) {
+  LockGuard lock(Locks().panel);
+  if (!lock) return 0;
+  return StoreAlpha(lock, FindPanelEx(panelKey), pageKey, alpha, redraw);
+}
+
 int32_t SetPanelExPageAlpha(HWND panelWindow, int32_t page, int32_t alpha, bool noRedraw) {
-  return SetPageAlpha(reinterpret_cast<intptr_t>(panelWindow), page, alpha, !noRedraw);
+  LockGuard lock(Locks().panel);
+  if (!lock) return 0;
+  // By its window only: an application's panel numbered like the window comes
+  // first in a look-up by number or window.
+  return StoreAlpha(lock, FindPanelExByWindow(panelWindow), page, alpha, !noRedraw);
 }
 
 }  // namespace kelvra

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/image/runtime_image.h"
+#include "panels/panels_seam.h"
 #include "tests/panels/panel_test_support.h"
 
 namespace {
@@ -144,6 +145,23 @@ TEST_F(PageSettings, AlphaIsKeptWithinItsRange) {
     ASSERT_EQ(SetPanelExPageAlpha(number_, 0, given, 1), 1);
     EXPECT_EQ(WithPage(page_, [](auto& p) { return static_cast<int>(p.alpha); }), stored) << given;
   }
+}
+
+// The animation thread names the animated panel by its window, which an
+// application panel's number (found first, in list order) may equal.
+TEST_F(PageSettings, TheAnimationThreadsAlphaReachesThePanelOfThatWindow) {
+  const int animated = CreatePanelEx(-1, Host(), 10, 200, 100, 50, nullptr);
+  const HWND animatedPanel = PanelExID(animated, -1);
+  const HWND animatedPage = AddPanelExPage(-1);
+  ASSERT_NE(animatedPage, nullptr);
+  {
+    kelvra::LockGuard lock(kelvra::Locks().panel);
+    kelvra::PanelExRecord* record = kelvra::FindPanelExByNumber(number_);
+    kelvra::PanelExList().SetHead(record, AsKey(animatedPanel), record->window);
+  }
+  ASSERT_EQ(kelvra::SetPanelExPageAlpha(animatedPanel, 0, 100, true), 1);
+  EXPECT_EQ(WithPage(page_, [](auto& p) { return static_cast<int>(p.alpha); }), 255);
+  EXPECT_EQ(WithPage(animatedPage, [](auto& p) { return static_cast<int>(p.alpha); }), 100);
 }
 
 POINT CentreOf(HWND window) {
