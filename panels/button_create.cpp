@@ -132,10 +132,6 @@ intptr_t Result(const ButtonExPlace& place, int32_t number) {
   return place.number == -1 ? number : reinterpret_cast<intptr_t>(button->window);
 }
 
-// Internal calls name a new button by its window: an application's number may
-// equal another button's window, never a window another's.
-intptr_t KeyOf(const ButtonExRecord& button) { return reinterpret_cast<intptr_t>(button.window); }
-
 // ToggleButtonEx without its skin: the new record, or nullptr.
 ButtonExRecord* MakeToggleButton(const ButtonExPlace& place, const wchar_t* text, const ButtonExImages& images,
                                  const wchar_t* component) {
@@ -154,7 +150,7 @@ intptr_t CreateButtonEx(const ButtonExPlace& place, const wchar_t* text, const B
   const ButtonExRecord* button = MakeButton(place, text, images, kComponentButton);
   if (!button) return 0;
   const int32_t number = button->number;
-  ApplyCreationSkin(KeyOf(*button), skin);
+  ApplyCreationSkin(button->page, skin);
   return Result(place, number);
 }
 
@@ -162,7 +158,7 @@ intptr_t CreateImageButtonEx(const ButtonExPlace& place, const ButtonExImages& i
   const ButtonExRecord* button = MakeButton(place, L"", images, kComponentImageButton);
   if (!button) return 0;
   const int32_t number = button->number;
-  ApplyBuiltInSkin(KeyOf(*button), kImageButtonSkin, kComponentImageButton);
+  ApplyBuiltInSkin(button->page, kImageButtonSkin, kComponentImageButton);
   return Result(place, number);
 }
 
@@ -172,9 +168,9 @@ intptr_t CreateToggleButtonEx(const ButtonExPlace& place, const wchar_t* text, c
   if (!button) return 0;
   const int32_t number = button->number;
   if (skin == 0 || skin == 1)
-    ApplyBuiltInSkin(KeyOf(*button), skin ? kStickyButtonSkin : kToggleButtonSkin, kComponentToggleButton);
+    ApplyBuiltInSkin(button->page, skin ? kStickyButtonSkin : kToggleButtonSkin, kComponentToggleButton);
   else
-    SetButtonSkin(KeyOf(*button), static_cast<uintptr_t>(skin), kComponentToggleButton, true);
+    SetButtonSkinOfPage(button->page, static_cast<uintptr_t>(skin), kComponentToggleButton, true);
   return Result(place, number);
 }
 
@@ -184,7 +180,7 @@ intptr_t CreateCheckButtonEx(const ButtonExPlace& place, const wchar_t* text, in
   if (!button) return 0;
   const int32_t number = button->number;
   button->triState = true;
-  ApplyChosenSkin(KeyOf(*button), skin, kCheckButtonSkin, kComponentCheckButton);
+  ApplyChosenSkin(button->page, skin, kCheckButtonSkin, kComponentCheckButton);
   return Result(place, number);
 }
 
@@ -199,7 +195,7 @@ intptr_t CreateRadioButtonEx(const ButtonExPlace& place, const wchar_t* text, in
   const int32_t number = button->number;
   button->radio = true;
   button->radioGroup = family.radioGroupCounter;
-  ApplyChosenSkin(KeyOf(*button), skin, kRadioButtonSkin, kComponentRadioButton);
+  ApplyChosenSkin(button->page, skin, kRadioButtonSkin, kComponentRadioButton);
   return Result(place, number);
 }
 

@@ -46,6 +46,9 @@ int SetButtonToolTip(intptr_t button, const wchar_t* text);
 // SetButtonExSkin: 1, or 0 when the button or the skin is unknown. component: the
 // skin component to read ("" or null: the button's own).
 int SetButtonSkin(intptr_t button, uintptr_t skin, const wchar_t* component, bool redraw);
+// The same for a button the library names by its page: a number or window key
+// would also match an earlier button numbered like it.
+int SetButtonSkinOfPage(HWND page, uintptr_t skin, const wchar_t* component, bool redraw);
 
 // The button's event procedure: the PanelExCallback of its panel.
 LRESULT CALLBACK ButtonExEventProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -180,10 +180,7 @@ void FillImageSlots(ButtonExRecord& button) {
   }
 }
 
-}  // namespace
-
-int SetButtonSkin(intptr_t key, uintptr_t skinHandle, const wchar_t* component, bool redraw) {
-  ButtonExRecord* button = FindButtonEx(key);
+int ApplyButtonSkin(ButtonExRecord* button, uintptr_t skinHandle, const wchar_t* component, bool redraw) {
   SkinRecord* skin = FindSkin(skinHandle);
   if (!button || !skin) return 0;
 
@@ -203,6 +200,16 @@ int SetButtonSkin(intptr_t key, uintptr_t skinHandle, const wchar_t* component, 
   SetButtonPageLook(button->panelNumber, button->looks[kButtonNormal], false);
   if (redraw) RefreshButton(button->page);
   return 1;
+}
+
+}  // namespace
+
+int SetButtonSkin(intptr_t key, uintptr_t skin, const wchar_t* component, bool redraw) {
+  return ApplyButtonSkin(FindButtonEx(key), skin, component, redraw);
+}
+
+int SetButtonSkinOfPage(HWND page, uintptr_t skin, const wchar_t* component, bool redraw) {
+  return ApplyButtonSkin(FindButtonExByPage(page), skin, component, redraw);
 }
 
 }  // namespace kelvra

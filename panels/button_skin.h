@@ -22,14 +22,14 @@ inline constexpr const wchar_t* kStickyButtonSkin = L"sysstickybuttonskin";
 inline constexpr const wchar_t* kCheckButtonSkin = L"syscheckbuttonskin";
 inline constexpr const wchar_t* kRadioButtonSkin = L"sysradiobuttonskin";
 
-// `button`: the number or window of a button.
+// `page`: the page of a new button.
 // ButtonEx's skin step: a skin is applied; when it is no skin (but not negative),
 // or 0, the built-in push-button skin is; a negative value applies nothing.
-void ApplyCreationSkin(intptr_t button, intptr_t skin);
+void ApplyCreationSkin(HWND page, intptr_t skin);
 // The built-in skin of `key`, built on first use, read from `component`.
-void ApplyBuiltInSkin(intptr_t button, const wchar_t* key, const wchar_t* component);
+void ApplyBuiltInSkin(HWND page, const wchar_t* key, const wchar_t* component);
 // `skin` when it is a skin, else the built-in skin of `fallbackKey`.
-void ApplyChosenSkin(intptr_t button, intptr_t skin, const wchar_t* fallbackKey, const wchar_t* component);
+void ApplyChosenSkin(HWND page, intptr_t skin, const wchar_t* fallbackKey, const wchar_t* component);
 
 // SkinChangedMessage at a button's page: lParam 0 (every skin) or the button's
 // skin re-skins it from its own skin and component, without repainting, when

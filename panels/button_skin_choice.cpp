@@ -13,19 +13,19 @@ bool IsSkinHandle(intptr_t skin) { return FindSkin(static_cast<uintptr_t>(skin))
 
 }  // namespace
 
-void ApplyCreationSkin(intptr_t button, intptr_t skin) {
-  if (IsSkinHandle(skin) && SetButtonSkin(button, static_cast<uintptr_t>(skin), L"", true)) return;
+void ApplyCreationSkin(HWND page, intptr_t skin) {
+  if (IsSkinHandle(skin) && SetButtonSkinOfPage(page, static_cast<uintptr_t>(skin), L"", true)) return;
   if (skin < 0) return;  // the caller applies one itself
-  SetButtonSkin(button, BuiltInSkin(kButtonSkin), L"", true);
+  SetButtonSkinOfPage(page, BuiltInSkin(kButtonSkin), L"", true);
 }
 
-void ApplyBuiltInSkin(intptr_t button, const wchar_t* key, const wchar_t* component) {
-  SetButtonSkin(button, BuiltInSkin(key), component, true);
+void ApplyBuiltInSkin(HWND page, const wchar_t* key, const wchar_t* component) {
+  SetButtonSkinOfPage(page, BuiltInSkin(key), component, true);
 }
 
-void ApplyChosenSkin(intptr_t button, intptr_t skin, const wchar_t* fallbackKey, const wchar_t* component) {
+void ApplyChosenSkin(HWND page, intptr_t skin, const wchar_t* fallbackKey, const wchar_t* component) {
   const uintptr_t chosen = IsSkinHandle(skin) ? static_cast<uintptr_t>(skin) : BuiltInSkin(fallbackKey);
-  SetButtonSkin(button, chosen, component, true);
+  SetButtonSkinOfPage(page, chosen, component, true);
 }
 
 void OnButtonSkinChanged(HWND page, LPARAM changedSkin) {
@@ -34,7 +34,7 @@ void OnButtonSkinChanged(HWND page, LPARAM changedSkin) {
   if (changedSkin && static_cast<uintptr_t>(changedSkin) != button->skin) return;
   const SkinRecord* skin = FindSkin(button->skin);
   if (!skin || skin->SkinAutoUpdate != 1) return;
-  SetButtonSkin(reinterpret_cast<intptr_t>(button->window), button->skin, L"", false);
+  SetButtonSkinOfPage(page, button->skin, L"", false);
 }
 
 }  // namespace kelvra

@@ -262,6 +262,35 @@ TEST_F(ButtonSkin, ColourBackgroundMakesOneGradient) {
             0xFF000080u);
 }
 
+// The library re-skins a button it names by its page, never by a key that an
+// earlier button's number may equal.
+TEST_F(ButtonSkin, AutomaticReskinsReachTheirOwnButton) {
+  HANDLE other = CreateSkin(L"other button skin");
+  SetSkinAutoUpdate(other, 0);
+  SetSkinProperty(other, L"buttonex", L"normal", L"text padding", L"left: 1;");
+  const HWND first = ButtonExID(button_);
+  ASSERT_EQ(SetButtonExSkin(button_, other, L"", 1), 1);
+  const int second = ButtonEx(host_, -1, 10, 50, 100, 30, L"b", nullptr, nullptr, nullptr, nullptr,
+                              reinterpret_cast<HANDLE>(-1));
+  Set(L"normal", L"text padding", L"left: 2;");
+  ASSERT_EQ(SetButtonExSkin(second, skin_, L"", 1), 1);
+  const HWND secondWindow = ButtonExID(second);
+  {
+    // As though the application had numbered the first button like the second's window.
+    ButtonExRecord* record = FindButtonEx(AsKey(first));
+    ButtonExList().SetHead(record, AsKey(secondWindow), record->window);
+  }
+  SetSkinAutoUpdate(skin_, 1);
+  Set(L"normal", L"text padding", L"left: 3;");
+  EXPECT_EQ(ButtonExList().FindByWindow(secondWindow)->looks[0].textPadding.left, 3);
+  const ButtonExRecord* firstRecord = ButtonExList().FindByWindow(first);
+  EXPECT_EQ(reinterpret_cast<HANDLE>(firstRecord->skin), other);
+  EXPECT_EQ(firstRecord->looks[0].textPadding.left, 1);
+  SetSkinAutoUpdate(skin_, 0);
+  FreeButtonEx(-1);
+  FreeSkin(other);
+}
+
 TEST_F(ButtonSkin, AutomaticSkinsReskinTheirButtons) {
   Set(L"normal", L"text padding", L"left: 1;");
   ASSERT_EQ(Apply(), 1);
