@@ -362,7 +362,11 @@ KELVRA_API int KELVRA_CALL SetGlobalSkinColourTheme(LPCWSTR word);
  *    parent unchanged. A mouse move (or WM_SETCURSOR) whose wParam and lParam
  *    repeat the last one is not passed to the callback again;
  *  - WM_NOTIFY with the page window (also sent on to the parent, unless a
- *    ToolBarEx sent it), and every other message a page receives;
+ *    ToolBarEx sent it);
+ *  - the link messages of text controls on the page (0x857F, 0x8580) and the
+ *    rebar height message (0x8953) with the page window, each also sent on to
+ *    the parent;
+ *  - every other message a page receives, with the page window;
  *  - the skin-changed message (40099) twice: with the panel window, then with the
  *    page window.
  * The callback may call any panel export, and may free its own panel. */
