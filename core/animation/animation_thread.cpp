@@ -237,6 +237,10 @@ bool StopAnimationThread(bool underLoaderLock) {
   // animation or panel lock, and terminating it would leave that lock held forever.
   if (ended) {
     UnregisterClassW(kMailboxClass, MailboxInstance());
+    // The thread set the event before it left the library and never looks at it
+    // again; kept open, it would outlive the library once it is unloaded.
+    if (leftLibraryEvent) CloseHandle(leftLibraryEvent);
+    leftLibraryEvent = nullptr;
     CloseHandle(globals.animationThread);
     globals.animationThread = nullptr;
     globals.animationThreadId = 0;
