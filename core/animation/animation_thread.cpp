@@ -64,6 +64,28 @@ int64_t CounterFrequency() {
   return QueryPerformanceFrequency(&frequency) && frequency.QuadPart > 0 ? frequency.QuadPart : 1000;
 }
 
+// timeBeginPeriod and timeEndPeriod, found when the thread starts (never on the
+// thread itself, which may be stopped under the loader lock). winmm is loaded
+// only by a library that animates, and stays loaded: unloaded with the library
+// it would leave its registry keys open behind it (Wine), once per load.
+struct TimerPeriodApi {
+  MMRESULT(WINAPI* begin)(UINT) = nullptr;
+  MMRESULT(WINAPI* end)(UINT) = nullptr;
+};
+TimerPeriodApi timerPeriod;
+
+TimerPeriodApi FindTimerPeriodApi() {
+  HMODULE winmm = nullptr;
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"winmm.dll", &winmm)) {
+    if (!LoadLibraryW(L"winmm.dll") || !GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_PIN, L"winmm.dll", &winmm))
+      return {};
+  }
+  TimerPeriodApi api;
+  api.begin = reinterpret_cast<decltype(api.begin)>(reinterpret_cast<void*>(GetProcAddress(winmm, "timeBeginPeriod")));
+  api.end = reinterpret_cast<decltype(api.end)>(reinterpret_cast<void*>(GetProcAddress(winmm, "timeEndPeriod")));
+  return api.begin && api.end ? api : TimerPeriodApi{};
+}
+
 // Windows' default timer tick (15.6 ms) would stretch a 16.7 ms wait to two
 // ticks, halving the frame rate; a 1 ms resolution is asked for only while
 // something animates, since it costs the whole system power.
@@ -71,10 +93,10 @@ class FineTimerResolution {
  public:
   ~FineTimerResolution() { Release(); }
   void Acquire() {
-    if (!held_) held_ = timeBeginPeriod(1) == TIMERR_NOERROR;
+    if (!held_ && timerPeriod.begin) held_ = timerPeriod.begin(1) == TIMERR_NOERROR;
   }
   void Release() {
-    if (held_) timeEndPeriod(1);
+    if (held_) timerPeriod.end(1);
     held_ = false;
   }
 
@@ -201,6 +223,7 @@ bool StartAnimationThread() {
   if (!leftLibraryEvent) leftLibraryEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (leftLibraryEvent) ResetEvent(leftLibraryEvent);
   stopRequested.store(false);
+  if (!timerPeriod.begin) timerPeriod = FindTimerPeriodApi();
   globals.animationThread = CreateThread(nullptr, 0, AnimationThread, nullptr, 0, &globals.animationThreadId);
   return globals.animationThread != nullptr;
 }
