@@ -76,7 +76,7 @@ void CaptureKey(BorderBandKey& key, BorderImageSet& set, const BorderSliceEntry&
 // Cuts the bands. False when the border must be drawn piece by piece: pieces that
 // do not blend, a rectangle smaller than the corners (the pieces would overlap or
 // reach outside it), or no room for the bands.
-bool MakeBands(PagePaintCache& cache, BorderImageSet& set, const BorderSliceEntry& entry, int width, int height) {
+bool MakeBands(PagePaintCache& cache, const BorderSliceEntry& entry, int width, int height) {
   const Extents e = ExtentsOf(entry);
   if (width < e.left + e.right || height < e.top + e.bottom || !AlphaBlendAddress()) return false;
   const RECT candidates[4] = {{0, 0, width, e.top},
@@ -153,7 +153,7 @@ void DrawPageBorder(HDC dc, const RECT& r, PanelExPageRecord& page) {
     return;
   }
   if (!cache->bandsValid || !(cache->candidateBandKey == cache->bandKey)) {
-    cache->bandsDirect = !MakeBands(*cache, *set, *entry, width, height);
+    cache->bandsDirect = !MakeBands(*cache, *entry, width, height);
     std::swap(cache->bandKey, cache->candidateBandKey);
     cache->bandsValid = true;
   }

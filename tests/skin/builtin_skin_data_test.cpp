@@ -17,7 +17,7 @@ namespace {
 
 bool LowerCase(const wchar_t* text) {
   for (; *text; ++text)
-    if (std::towlower(*text) != *text) return false;
+    if (std::towlower(static_cast<wint_t>(*text)) != static_cast<wint_t>(*text)) return false;
   return true;
 }
 
