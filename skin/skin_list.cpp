@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "skin/lookup_key.h"
 #include "skin/skin_text.h"
 
 namespace kelvra {
@@ -53,11 +54,10 @@ void RemoveSkin(SkinRecord* skin) {
 }
 
 SkinRecord* FindSkinByName(std::wstring_view name) {
-  thread_local std::wstring key;  // reused: a look-up allocates nothing
-  key.assign(name);
-  LowerCaseInPlace(key);
+  LookupKey key;  // on the stack: a look-up allocates nothing
+  for (const wchar_t c : name) key.push_back(LowerCaseChar(c));
   auto& names = Names();
-  auto it = names.find(std::wstring_view(key));
+  auto it = names.find(key.view());
   if (it == names.end()) return nullptr;
   for (SkinRecord* skin : it->second)
     if (SkinList().Contains(skin) && EqualsCaseBlind(skin->name, name)) return skin;

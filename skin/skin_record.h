@@ -113,8 +113,15 @@ struct SkinRecord {
 };
 
 // The index key of a property: component, NUL, state, NUL, property (names never
-// hold a NUL: they come from C strings).
-void AppendSkinPropertyPath(std::wstring& key, std::wstring_view component, std::wstring_view state,
-                            std::wstring_view property);
+// hold a NUL: they come from C strings). `Key` is a std::wstring or a LookupKey.
+template <class Key>
+void AppendSkinPropertyPath(Key& key, std::wstring_view component, std::wstring_view state,
+                            std::wstring_view property) {
+  key.append(component);
+  key.push_back(L'\0');
+  key.append(state);
+  key.push_back(L'\0');
+  key.append(property);
+}
 
 }  // namespace kelvra

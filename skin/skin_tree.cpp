@@ -1,20 +1,15 @@
 // The property tree of one skin, and its flat index of property paths.
 #include "skin/skin_tree.h"
 
+#include "skin/lookup_key.h"
 #include "skin/skin_text.h"
 
 namespace kelvra {
 
 namespace {
 
-// Readers build their keys here: a look-up allocates nothing once the buffer has
-// grown to the longest path.
-std::wstring& KeyBuffer() {
-  thread_local std::wstring key;
-  return key;
-}
-
-void AppendFolded(std::wstring& out, std::wstring_view text) {
+template <class Text>
+void AppendFolded(Text& out, std::wstring_view text) {
   for (const wchar_t c : text) out.push_back(LowerCaseChar(c));
 }
 
@@ -26,7 +21,7 @@ void SplitThemed(std::wstring_view component, std::size_t colon, std::wstring_vi
 }
 
 // The key of (component, state, property), folding every name as it goes.
-void BuildFoldedKey(std::wstring& key, std::wstring_view componentWord, std::wstring_view theme,
+void BuildFoldedKey(LookupKey& key, std::wstring_view componentWord, std::wstring_view theme,
                     std::wstring_view state, std::wstring_view property, bool themed) {
   key.clear();
   AppendFolded(key, componentWord);
@@ -47,7 +42,7 @@ SkinPropertyRecord* Probe(const SkinRecord& skin, std::wstring_view key) {
 
 // The themed rule: a component that names its theme ("explorerbar:silver") is
 // tried as named, any other with `themeWord`; then the bare word. Names are
-// folded into the reused key, so a read allocates nothing.
+// folded into a key on the stack, so a read allocates nothing.
 struct ThemedProbe {
   std::wstring_view word, theme;
   bool themed;  // found under "word:theme"
@@ -59,23 +54,18 @@ ThemedProbe ProbeThemed(const SkinRecord& skin, std::wstring_view component, std
   ThemedProbe probe{TrimBlanks(component), themeWord, false, nullptr};
   if (const auto colon = component.find(L':'); colon != std::wstring_view::npos)
     SplitThemed(component, colon, probe.word, probe.theme);
-  std::wstring& key = KeyBuffer();
+  LookupKey key;
   BuildFoldedKey(key, probe.word, probe.theme, state, property, true);
-  if ((probe.property = Probe(skin, key))) {
+  if ((probe.property = Probe(skin, key.view()))) {
     probe.themed = true;
     return probe;
   }
   BuildFoldedKey(key, probe.word, probe.theme, state, property, false);
-  probe.property = Probe(skin, key);
+  probe.property = Probe(skin, key.view());
   return probe;
 }
 
 }  // namespace
-
-void AppendSkinPropertyPath(std::wstring& key, std::wstring_view component, std::wstring_view state,
-                            std::wstring_view property) {
-  key.append(component).append(1, L'\0').append(state).append(1, L'\0').append(property);
-}
 
 SkinRecord::SkinRecord(const SkinRecord& other)
     : name(other.name),
@@ -111,22 +101,20 @@ std::wstring NormaliseComponentName(std::wstring_view lowerComponent) {
 
 SkinPropertyRecord& FindOrAddSkinProperty(SkinRecord& skin, std::wstring_view component, std::wstring_view state,
                                           std::wstring_view property) {
-  std::wstring& key = KeyBuffer();
-  key.clear();
+  LookupKey key;
   AppendSkinPropertyPath(key, component, state, property);
-  if (SkinPropertyRecord* found = Probe(skin, key)) return *found;
+  if (SkinPropertyRecord* found = Probe(skin, key.view())) return *found;
   SkinPropertyRecord& added =
       skin.components.FindOrAdd(component).states.FindOrAdd(state).properties.FindOrAdd(property);
-  skin.propertyIndex.emplace(key, &added);
+  skin.propertyIndex.emplace(std::wstring(key.view()), &added);
   return added;
 }
 
 SkinPropertyRecord* SelectSkinProperty(const SkinRecord& skin, std::wstring_view component, std::wstring_view state,
                                        std::wstring_view property) {
-  std::wstring& key = KeyBuffer();
-  key.clear();
+  LookupKey key;
   AppendSkinPropertyPath(key, component, state, property);
-  return Probe(skin, key);
+  return Probe(skin, key.view());
 }
 
 ResolvedSkinProperty ResolveThemedComponent(const SkinRecord& skin, std::wstring_view component,

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "core/text/formatted_text.h"
 #include "core/library/reentrant_lock.h"
+#include "core/library/thread_slot.h"
 #include "core/image/memory_canvas.h"
 #include "core/image/runtime_image.h"
 #include "core/text/text_alpha_filter.h"
@@ -24,36 +24,16 @@ constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 
 // What one thread repairs with: its scratch canvas (kept between paints; made
 // again only when a larger text comes along) and BackupPageAlpha's stamp. Per
-// thread, so two threads painting text never share pixels; kept in one list
-// (never freed before the library ends, so no thread's pointer dangles), because
-// a thread_local object with a destructor would leave its destructor behind in an
-// unloaded DLL.
+// thread, so two threads painting text never share pixels; freed when the thread
+// ends.
 struct ThreadAlphaImages {
   MemoryCanvas scratch;
   std::unique_ptr<image::RuntimeImage> stamp;
 };
 
-struct AllThreadAlphaImages {
-  std::mutex mutex;
-  std::vector<std::unique_ptr<ThreadAlphaImages>> threads;
-};
-
-AllThreadAlphaImages& AllAlphaImages() {
-  static AllThreadAlphaImages* all = new AllThreadAlphaImages();
-  return *all;
-}
-
-thread_local ThreadAlphaImages* threadAlphaImages = nullptr;
-
 ThreadAlphaImages& ThisThreadsAlphaImages() {
-  if (!threadAlphaImages) {
-    auto images = std::make_unique<ThreadAlphaImages>();
-    AllThreadAlphaImages& all = AllAlphaImages();
-    std::lock_guard<std::mutex> guard(all.mutex);
-    all.threads.push_back(std::move(images));
-    threadAlphaImages = all.threads.back().get();
-  }
-  return *threadAlphaImages;
+  static ThreadSlot<ThreadAlphaImages> images;
+  return images.Get();
 }
 
 MemoryCanvas& TextScratch() { return ThisThreadsAlphaImages().scratch; }
@@ -165,16 +145,6 @@ void BackupPageAlpha(HDC dc, const RECT* rect) {
   image::RuntimeImage* backBuffer = FindBackBuffer(dc, panelLock);
   if (!backBuffer) return;
   BackupImageAlpha(*rect, *backBuffer);
-}
-
-void ReleaseTextAlphaImages() {
-  // Every thread's images, at the library's end, when no other thread draws.
-  AllThreadAlphaImages& all = AllAlphaImages();
-  std::lock_guard<std::mutex> guard(all.mutex);
-  for (auto& images : all.threads) {
-    images->scratch.Release();
-    images->stamp.reset();
-  }
 }
 
 }  // namespace kelvra

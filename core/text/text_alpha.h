@@ -27,7 +27,4 @@ void RepairTextAlpha(HDC dc, std::wstring_view text, const RECT& rect, HFONT fon
                      image::RuntimeImage& backBuffer);
 void BackupImageAlpha(const RECT& rect, image::RuntimeImage& backBuffer);
 
-// Frees the cached scratch image and stamp (they are re-made on demand).
-void ReleaseTextAlphaImages();
-
 }  // namespace kelvra

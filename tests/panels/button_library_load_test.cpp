@@ -1,5 +1,6 @@
-// Buttons through Kelvra.dll loaded at run time: Kelvra_End leaves no button
-// window or tool tip behind.
+// Buttons through Kelvra.dll loaded at run time, twice over: Kelvra_End leaves no
+// button window or tool tip behind, FreeLibrary unloads the library, and a library
+// loaded again numbers and skins its buttons afresh.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "tests/support/dll_exports.h"
+#include "tests/support/library_unload.h"
 
 namespace {
 
@@ -17,10 +19,11 @@ struct Library : LoadedKelvra {
   int(WINAPI* checkButtonEx)(HWND, int, int, int, int, int, LPCWSTR, HANDLE) = nullptr;
   HWND(WINAPI* buttonExId)(int) = nullptr;
   int(WINAPI* toolTip)(int, LPCWSTR) = nullptr;
+  LPCWSTR(WINAPI* text)(int) = nullptr;
 
   bool Load() {
     return LoadWithStartAndEnd() && Bind(buttonEx, "ButtonEx") && Bind(checkButtonEx, "CheckButtonEx") &&
-           Bind(buttonExId, "ButtonExID") && Bind(toolTip, "ButtonExToolTip");
+           Bind(buttonExId, "ButtonExID") && Bind(toolTip, "ButtonExToolTip") && Bind(text, "GetButtonExText");
   }
 };
 
@@ -50,6 +53,7 @@ void UseButtons(Library& library) {
   ASSERT_NE(check, 0);
   const HWND pushWindow = library.buttonExId(push), checkWindow = library.buttonExId(check);
   ASSERT_TRUE(IsWindow(pushWindow) && IsWindow(checkWindow));
+  EXPECT_EQ(std::wstring(L"push"), library.text(push));
   const size_t toolTipsBefore = ToolTipsOfThisThread().size();
   EXPECT_EQ(library.toolTip(push, L"tip"), 1);
   EXPECT_EQ(ToolTipsOfThisThread().size(), toolTipsBefore + 1);
@@ -58,12 +62,14 @@ void UseButtons(Library& library) {
   EXPECT_FALSE(IsWindow(pushWindow));
   EXPECT_FALSE(IsWindow(checkWindow));
   EXPECT_EQ(ToolTipsOfThisThread().size(), 0u);
-  EXPECT_TRUE(FreeLibrary(library.module));
+  kelvra::test::FreeAndExpectUnloaded(library.module);
 }
 
-TEST(ButtonLibraryLoad, EndLeavesNoButtonWindowsOrToolTips) {
-  Library library;
-  UseButtons(library);
+TEST(ButtonLibraryLoad, EndLeavesNoButtonWindowsOrToolTipsAndALaterLibraryStartsAfresh) {
+  Library first;
+  UseButtons(first);
+  Library second;
+  UseButtons(second);  // numbered from 65534 again
 }
 
 }  // namespace

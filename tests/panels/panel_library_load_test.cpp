@@ -1,10 +1,11 @@
 // Panels through Kelvra.dll loaded at run time, twice over: the window classes go
-// with Kelvra_End, so a library loaded again (perhaps at the same address)
-// registers its own and its panels work.
+// with Kelvra_End, FreeLibrary unloads the library, and a library loaded again
+// (perhaps at the same address) registers its own and its panels work.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include "tests/support/dll_exports.h"
+#include "tests/support/library_unload.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void UsePanels(Library& library) {
   EXPECT_FALSE(IsWindow(panel));
   EXPECT_FALSE(GetClassInfoExW(library.module, L"Kelvra_PanelEx", &info));
   EXPECT_FALSE(GetClassInfoExW(library.module, L"Kelvra_PanelExPage", &info));
-  EXPECT_TRUE(FreeLibrary(library.module));
+  kelvra::test::FreeAndExpectUnloaded(library.module);
 }
 
 TEST(PanelLibraryLoad, PanelsWorkAcrossAnUnloadAndReload) {

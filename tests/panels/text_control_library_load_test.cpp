@@ -1,9 +1,13 @@
 // Text controls through Kelvra.dll loaded at run time: Kelvra_End frees every
-// control with its panel, and a library loaded again starts afresh.
+// control with its panel, FreeLibrary unloads the library, and a library loaded
+// again starts afresh.
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
 #include "tests/support/dll_exports.h"
+#include "tests/support/library_unload.h"
 
 namespace {
 
@@ -13,10 +17,11 @@ struct Library : LoadedKelvra {
   int(WINAPI* create)(HWND, int, int, int, int, int, LPCWSTR, int) = nullptr;
   HWND(WINAPI* id)(int) = nullptr;
   int(WINAPI* freeControl)(int) = nullptr;
+  LPCWSTR(WINAPI* text)(int) = nullptr;
 
   bool Load() {
     return LoadWithStartAndEnd() && Bind(create, "TextControlEx") && Bind(id, "TextControlExID") &&
-           Bind(freeControl, "FreeTextControlEx");
+           Bind(freeControl, "FreeTextControlEx") && Bind(text, "GetTextControlExText");
   }
 };
 
@@ -37,11 +42,14 @@ void UseTextControls(Library& library) {
   const int numbered = library.create(host, 9, 0, 0, 0, 0, L"numbered", 0);
   EXPECT_EQ(numbered, static_cast<int>(reinterpret_cast<intptr_t>(library.id(9))));
   EXPECT_NE(numbered, 0);
+  // A text-returning export: the calling thread's result string is the library's
+  // until the library goes, and must not keep it loaded.
+  EXPECT_EQ(std::wstring(L"numbered"), library.text(9));
   const HWND page = GetWindow(panels[0], GW_CHILD);
   library.end();
   for (HWND panel : panels) EXPECT_FALSE(IsWindow(panel));
   EXPECT_FALSE(IsWindow(page));
-  EXPECT_TRUE(FreeLibrary(library.module));
+  kelvra::test::FreeAndExpectUnloaded(library.module);
 }
 
 TEST(TextControlLibraryLoad, EndFreesEveryControlAndALaterLibraryStartsAfresh) {
