@@ -25,6 +25,15 @@ HANDLE leftLibraryEvent = nullptr;
 // waits on the user-interface thread once the library is ending.
 std::atomic<bool> stopRequested{false};
 
+// A reference on Kelvra.dll that Kelvra_End hands the ending thread, which drops
+// it with its last call (FreeLibraryAndExitThread). A thread that outlives the
+// stop's bound on a busy machine thus keeps the module mapped until it has left
+// its code: an application's FreeLibrary right after Kelvra_End cannot unmap the
+// code under it. kThreadLeaving: the thread has passed the point where it would
+// take the reference.
+const HMODULE kThreadLeaving = reinterpret_cast<HMODULE>(~uintptr_t{0});
+std::atomic<HMODULE> exitReference{nullptr};
+
 LRESULT CALLBACK AnimationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -189,18 +198,85 @@ void RunThread() {
     }
   }
   WithdrawMailbox(mailbox);
+  // Also done by the stopper once the thread has ended; a thread that outlived
+  // the stop's bound does it itself, before its module can go.
+  UnregisterClassW(kMailboxClass, MailboxInstance());
+}
+
+// The system's own SetEvent and ExitThread (an import thunk would lie inside this
+// module), looked up as the thread starts: looking them up takes the loader lock,
+// which a stopper in DllMain holds while it waits for the thread.
+struct ExitEntries {
+  FARPROC setEvent = nullptr;
+  FARPROC exitThread = nullptr;
+};
+
+ExitEntries LookUpExitEntries() {
+  ExitEntries entries;
+  if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll")) {
+    entries.setEvent = GetProcAddress(kernel, "SetEvent");
+    entries.exitThread = GetProcAddress(kernel, "ExitThread");
+  }
+  return entries;
+}
+
+// Sets `event` and ends the thread without running another instruction of this
+// module: SetEvent returns straight into ExitThread. Under the loader lock the
+// stopper returns as soon as it sees the event and the DLL is unmapped; a plain
+// SetEvent would return into code that may no longer be there.
+[[noreturn]] void SignalAndExitThread(const ExitEntries& entries, HANDLE event, DWORD code) {
+  const FARPROC setEvent = entries.setEvent, exitThread = entries.exitThread;
+#if defined(__i386__)
+  if (event && setEvent && exitThread) {
+    // Stack for SetEvent(event) whose return address is ExitThread, which then
+    // finds a (never used) return address and `code` as its argument.
+    asm volatile(
+        "pushl %0\n\t"
+        "pushl $0\n\t"
+        "pushl %1\n\t"
+        "pushl %2\n\t"
+        "jmp *%3"
+        :
+        : "r"(code), "r"(event), "r"(exitThread), "r"(setEvent)
+        : "memory");
+    __builtin_unreachable();
+  }
+#else
+  (void)setEvent;
+  (void)exitThread;
+#endif
+  if (event) SetEvent(event);
+  ExitThread(code);
 }
 
 DWORD WINAPI AnimationThread(LPVOID) {
+  const ExitEntries exitEntries = LookUpExitEntries();
   try {
     RunThread();
   } catch (...) {
   }
-  // Nothing of the library may run after the signal: under the loader lock the
-  // stopper returns as soon as it sees it, and the DLL may be unmapped. So the
-  // thread exits right here instead of returning through this procedure.
-  if (leftLibraryEvent) SetEvent(leftLibraryEvent);
-  ExitThread(AnimationThreadExitCode);
+  // Nothing of the library may run once the module can go: with a reference the
+  // module stays until the system's FreeLibraryAndExitThread drops it; without
+  // one it may go as soon as the event is set.
+  const HMODULE reference = exitReference.exchange(kThreadLeaving);
+  if (reference) {
+    if (leftLibraryEvent) SetEvent(leftLibraryEvent);
+    FreeLibraryAndExitThread(reference, AnimationThreadExitCode);
+  }
+  SignalAndExitThread(exitEntries, leftLibraryEvent, AnimationThreadExitCode);
+}
+
+// Kelvra_End outside the loader lock: the ending thread holds the DLL until it
+// has left it. Not for a program that links the library (its module never goes),
+// and not when the thread is already leaving.
+void HandThreadAReference() {
+  HMODULE module = nullptr;
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, reinterpret_cast<LPCWSTR>(&AnimationThread),
+                          &module))
+    return;
+  HMODULE expected = nullptr;
+  if (module == GetModuleHandleW(nullptr) || !exitReference.compare_exchange_strong(expected, module))
+    FreeLibrary(module);
 }
 
 // Dispatches the messages other threads sent to this one (the animation thread's
@@ -224,6 +300,7 @@ bool StartAnimationThread() {
   if (leftLibraryEvent) ResetEvent(leftLibraryEvent);
   stopRequested.store(false);
   if (!timerPeriod.begin) timerPeriod = FindTimerPeriodApi();
+  exitReference.store(nullptr);
   globals.animationThread = CreateThread(nullptr, 0, AnimationThread, nullptr, 0, &globals.animationThreadId);
   return globals.animationThread != nullptr;
 }
@@ -231,6 +308,9 @@ bool StartAnimationThread() {
 bool StopAnimationThread(bool underLoaderLock) {
   auto& globals = Globals();
   if (!globals.animationThread) return true;
+  // The thread's own last FreeLibrary unloads the DLL: it is leaving already.
+  if (GetCurrentThreadId() == globals.animationThreadId) return true;
+  if (!underLoaderLock && !stopRequested.load()) HandThreadAReference();
   stopRequested.store(true);
   bool ended = false;
   // About one second, the close posted again every 10 ms; a thread that has not

@@ -134,6 +134,13 @@ void StartLibrary() {
 
 void EndLibrary(EndContext context) {
   auto& globals = Globals();
+  if (globals.state == LibraryState::Ended && context == EndContext::LoaderLock) {
+    // An animation thread that Kelvra_End left still ending, and that holds no
+    // reference on the module: the module may not go before it has left its code.
+    const NoMessagesWhileWaiting quiet;
+    StopAnimationThread(true);
+    return;
+  }
   if (globals.state == LibraryState::Loaded || globals.state == LibraryState::Ended) return;
   if (context == EndContext::ProcessExit) {
     // Every other thread is gone and the process is going: nothing here needs
