@@ -107,6 +107,7 @@ void FitRebarsOnPage(HWND page);
 // SetPanelExPageScrolling turning auto-scroll on: installs the menu keyboard hook
 // (WH_KEYBOARD, into CommandBarState().menuKeyboardHook, which Kelvra_End removes)
 // for `threadId`, the thread of the page window, unless the process has it already.
+// Called with no library lock held.
 // Nothing here: menus are not built, no hook is installed.
 void InstallMenuKeyboardHook(DWORD threadId);
 

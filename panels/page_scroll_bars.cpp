@@ -1,6 +1,6 @@
 // A scrolling page's content extent, its size and place in the panel, and its
-// bars: which are on, their ranges, where they go and their repaint. All with
-// PanelLock held, acting on the page record given.
+// bars: which are on, their ranges, where they go and their repaint. Planned with
+// PanelLock held from the page record, carried out by ApplyPageFit without it.
 #include <algorithm>
 
 #include "core/library/reentrant_lock.h"
@@ -36,44 +36,79 @@ void SetBarPosition(HWND bar, int32_t position, bool redraw) {
   SetScrollInfo(bar, SB_CTL, &info, redraw);
 }
 
-int32_t BarPosition(HWND bar) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_POS;
-  return GetScrollInfo(bar, SB_CTL, &info) ? info.nPos : 0;
-}
-
 // One bar's outcome of an update: shown, or scrolled back to 0 and hidden, and
-// its range set, the content following the position the bar clamped to.
-void ApplyBarChange(PanelExPageRecord& page, bool horizontal, const ScrollBarChange& change) {
+// its range set, the content following the position clamped into the new range
+// (as the bar clamps it).
+void PlanBarChange(PanelExPageRecord& page, bool horizontal, const ScrollBarChange& change, PageFit& fit) {
   HWND bar = horizontal ? page.horizontalBar : page.verticalBar;
   int32_t& on = horizontal ? page.horizontalBarOn : page.verticalBarOn;
   int32_t& position = horizontal ? page.horizontalPosition : page.verticalPosition;
+  PageFit::Bar& plan = horizontal ? fit.horizontal : fit.vertical;
+  plan = PageFit::Bar{};
+  plan.window = bar;
   auto moveContent = [&](int32_t delta) {
-    if (delta) SizePanelExPageContent(page, horizontal ? delta : 0, horizontal ? 0 : delta);
+    if (delta) SizePanelExPageContent(page, horizontal ? delta : 0, horizontal ? 0 : delta, fit);
   };
   if (change.show) {
     on = 1;
     // A page that is not current keeps its bars hidden until it is shown.
-    if (bar && page.shown) ShowWindow(bar, SW_SHOWNA);
+    plan.show = bar && page.shown;
   } else if (change.hide) {
-    if (bar) SetBarPosition(bar, 0, false);
+    plan.resetPosition = plan.hide = bar != nullptr;
     moveContent(position);
     position = 0;
-    if (bar) ShowWindow(bar, SW_HIDE);
     on = 0;
   }
   if (!on || !bar) return;
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_RANGE | SIF_PAGE;
-  info.nMin = 0;
-  info.nMax = change.rangeMax;
-  info.nPage = static_cast<UINT>(change.page > 0 ? change.page : 0);
-  SetScrollInfo(bar, SB_CTL, &info, FALSE);
-  const int32_t clamped = BarPosition(bar);
+  const int32_t clamped = ClampScrollPosition(position, 0, change.rangeMax, change.page > 0 ? change.page : 0);
+  plan.setRange = true;
+  plan.rangeMax = change.rangeMax;
+  plan.page = change.page > 0 ? change.page : 0;
+  plan.position = clamped;
   moveContent(position - clamped);
   position = clamped;
+}
+
+void ApplyBar(const PageFit::Bar& bar) {
+  if (!bar.window) return;
+  if (bar.resetPosition) SetBarPosition(bar.window, 0, false);
+  if (bar.hide) ShowWindow(bar.window, SW_HIDE);
+  if (bar.show) ShowWindow(bar.window, SW_SHOWNA);
+  if (!bar.setRange) return;
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = bar.rangeMax;
+  info.nPage = static_cast<UINT>(bar.page);
+  info.nPos = bar.position;
+  SetScrollInfo(bar.window, SB_CTL, &info, FALSE);
+}
+
+void ApplyLayout(const PageFit& fit) {
+  const ScrollBarsLayout& layout = fit.layout;
+  auto place = [](HDWP batch, HWND window, const ScrollBox& b) {
+    if (batch) return DeferWindowPos(batch, window, nullptr, b.x, b.y, b.width, b.height, SWP_NOREDRAW);
+    SetWindowPos(window, nullptr, b.x, b.y, b.width, b.height, SWP_NOREDRAW);
+    return HDWP{};
+  };
+  if (!layout.boxShown) {
+    // No z-order flag: placing a bar also raises it above the page, which is made later.
+    if (layout.placeHorizontal) place(nullptr, fit.horizontalBar, layout.horizontal);
+    if (layout.placeVertical) place(nullptr, fit.verticalBar, layout.vertical);
+    HideIfVisible(fit.sizeBox);
+    return;
+  }
+  if (fit.showBox && !IsWindowVisible(fit.sizeBox)) ShowWindow(fit.sizeBox, SW_SHOWNA);
+  // All three in one batch; a failed batch (a bar gone) falls back to one move each.
+  HDWP batch = BeginDeferWindowPos(3);
+  batch = place(batch, fit.horizontalBar, layout.horizontal);
+  batch = place(batch, fit.verticalBar, layout.vertical);
+  if (fit.sizeBox) batch = place(batch, fit.sizeBox, layout.box);
+  if (batch && EndDeferWindowPos(batch)) return;
+  place(nullptr, fit.horizontalBar, layout.horizontal);
+  place(nullptr, fit.verticalBar, layout.vertical);
+  if (fit.sizeBox) place(nullptr, fit.sizeBox, layout.box);
 }
 
 }  // namespace
@@ -87,26 +122,20 @@ BOOL CALLBACK EnumPageChildrenProc(HWND child, LPARAM lParam) {
   RECT r{};
   GetWindowRect(child, &r);
   MapWindowPoints(nullptr, params->parent, reinterpret_cast<POINT*>(&r), 2);
-  if (params->mode == 0) {
-    if (r.left < params->left) params->left = r.left;
-    if (r.top < params->top) params->top = r.top;
-    if (r.right > params->right) params->right = r.right;
-    if (r.bottom > params->bottom) params->bottom = r.bottom;
-  } else if (params->mode == 1) {
-    SetWindowPos(child, nullptr, r.left + params->left, r.top + params->top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOOWNERZORDER |
-                     SWP_NOSENDCHANGING);
-  }
+  if (r.left < params->left) params->left = r.left;
+  if (r.top < params->top) params->top = r.top;
+  if (r.right > params->right) params->right = r.right;
+  if (r.bottom > params->bottom) params->bottom = r.bottom;
   return TRUE;
 }
 
-void RemeasurePanelExPageContent(PanelExPageRecord& page) {
-  PageChildrenParams params{page.window, 0, 0, 0, 0, 0};
+void RemeasurePanelExPageContent(PanelExPageRecord& page, PageFit& fit) {
+  PageChildrenParams params{page.window, 0, 0, 0, 0};
   EnumChildWindows(page.window, EnumPageChildrenProc, reinterpret_cast<LPARAM>(&params));
   // Only the far edges follow the children; the near ones stay where they were.
   page.contentExtent.right = params.right;
   page.contentExtent.bottom = params.bottom;
-  SizePanelExPageContent(page, 0, 0);
+  SizePanelExPageContent(page, 0, 0, fit);
 }
 
 void GrowPanelExPageContent(PanelExPageRecord& page, const RECT& childInPage) {
@@ -114,21 +143,28 @@ void GrowPanelExPageContent(PanelExPageRecord& page, const RECT& childInPage) {
   if (childInPage.bottom > page.contentExtent.bottom) page.contentExtent.bottom = childInPage.bottom;
 }
 
-void SizePanelExPageContent(PanelExPageRecord& page, int dx, int dy) {
-  EmptyPageBrushCache();
+void SizePanelExPageContent(PanelExPageRecord& page, int dx, int dy, PageFit& fit) {
+  fit.page = page.window;
+  if (!fit.placePage) {
+    // Where the page is now; later moves of the same fit add to it.
+    RECT at{};
+    GetClientRect(page.window, &at);
+    MapWindowPoints(page.window, page.panelWindow, reinterpret_cast<POINT*>(&at), 2);
+    fit.x = at.left;
+    fit.y = at.top;
+    fit.placePage = true;
+  }
+  // A negative dx moves the content left.
+  fit.x += dx;
+  fit.y += dy;
   const SIZE panel = ClientSize(page.panelWindow);
   const RECT& extent = page.contentExtent;
-  const LONG w = std::max<LONG>(extent.right - extent.left, panel.cx);
-  const LONG h = std::max<LONG>(extent.bottom - extent.top, panel.cy);
-  RECT at{};
-  GetClientRect(page.window, &at);
-  MapWindowPoints(page.window, page.panelWindow, reinterpret_cast<POINT*>(&at), 2);
-  // One pixel larger than the content each way; a negative dx moves the content left.
-  SetWindowPos(page.window, nullptr, at.left + dx, at.top + dy, w + 1, h + 1,
-               SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOOWNERZORDER);
+  // One pixel larger than the content each way.
+  fit.width = std::max<LONG>(extent.right - extent.left, panel.cx) + 1;
+  fit.height = std::max<LONG>(extent.bottom - extent.top, panel.cy) + 1;
 }
 
-void UpdatePanelExPageScrollBars(PanelExPageRecord& page) {
+void UpdatePanelExPageScrollBars(PanelExPageRecord& page, PageFit& fit) {
   if (!page.autoScroll) return;
   const SIZE panel = ClientSize(page.panelWindow);
   PageScrollInput in;
@@ -143,43 +179,49 @@ void UpdatePanelExPageScrollBars(PanelExPageRecord& page) {
   in.noAutoHorizontal = page.noAutoHorizontalBar != 0;
   in.noAutoVertical = page.noAutoVerticalBar != 0;
   const PageScrollDecision d = DecidePageScrollBars(in);
-  ApplyBarChange(page, true, d.horizontal);
-  ApplyBarChange(page, false, d.vertical);
+  PlanBarChange(page, true, d.horizontal, fit);
+  PlanBarChange(page, false, d.vertical, fit);
 }
 
-void LayoutPanelExScrollBars(PanelExPageRecord& page) {
+void LayoutPanelExScrollBars(PanelExPageRecord& page, PageFit& fit) {
   const SIZE panel = ClientSize(page.panelWindow);
   const bool hOn = page.horizontalBarOn && page.horizontalBar;
   const bool vOn = page.verticalBarOn && page.verticalBar;
-  const ScrollBarsLayout layout = LayoutScrollBars(panel.cx, panel.cy, BarWidth(), BarHeight(), hOn, vOn);
-  auto place = [](HDWP batch, HWND window, const ScrollBox& b) {
-    if (batch) return DeferWindowPos(batch, window, nullptr, b.x, b.y, b.width, b.height, SWP_NOREDRAW);
-    SetWindowPos(window, nullptr, b.x, b.y, b.width, b.height, SWP_NOREDRAW);
-    return HDWP{};
-  };
-  if (!layout.boxShown) {
-    // No z-order flag: placing a bar also raises it above the page, which is made later.
-    if (hOn) place(nullptr, page.horizontalBar, layout.horizontal);
-    if (vOn) place(nullptr, page.verticalBar, layout.vertical);
-    HideIfVisible(page.sizeBox);
-    return;
-  }
-  if (page.sizeBox && page.shown && !IsWindowVisible(page.sizeBox)) ShowWindow(page.sizeBox, SW_SHOWNA);
-  // All three in one batch; a failed batch (a bar gone) falls back to one move each.
-  HDWP batch = BeginDeferWindowPos(3);
-  batch = place(batch, page.horizontalBar, layout.horizontal);
-  batch = place(batch, page.verticalBar, layout.vertical);
-  if (page.sizeBox) batch = place(batch, page.sizeBox, layout.box);
-  if (batch && EndDeferWindowPos(batch)) return;
-  place(nullptr, page.horizontalBar, layout.horizontal);
-  place(nullptr, page.verticalBar, layout.vertical);
-  if (page.sizeBox) place(nullptr, page.sizeBox, layout.box);
+  fit.layOut = true;
+  fit.layout = LayoutScrollBars(panel.cx, panel.cy, BarWidth(), BarHeight(), hOn, vOn);
+  fit.horizontalBar = page.horizontalBar;
+  fit.verticalBar = page.verticalBar;
+  fit.sizeBox = page.sizeBox;
+  fit.showBox = page.sizeBox && page.shown;
 }
 
-void RedrawPanelExPageScrollBars(PanelExPageRecord& page) {
+void RedrawPanelExPageScrollBars(const PanelExPageRecord& page, PageFit& fit) {
   const bool both = page.horizontalBarOn && page.verticalBarOn;
-  for (HWND bar : {page.horizontalBarOn ? page.horizontalBar : nullptr, page.verticalBarOn ? page.verticalBar : nullptr,
-                   both ? page.sizeBox : nullptr})
+  fit.redraw[0] = page.horizontalBarOn ? page.horizontalBar : nullptr;
+  fit.redraw[1] = page.verticalBarOn ? page.verticalBar : nullptr;
+  fit.redraw[2] = both ? page.sizeBox : nullptr;
+}
+
+void RefitPanelExPage(PanelExPageRecord& page, PageFit& fit) {
+  if (page.autoScroll) {
+    SizePanelExPageContent(page, 0, 0, fit);
+    UpdatePanelExPageScrollBars(page, fit);
+  }
+  if (!page.autoScroll && !page.horizontalBarOn && !page.verticalBarOn) return;
+  LayoutPanelExScrollBars(page, fit);
+  RedrawPanelExPageScrollBars(page, fit);
+}
+
+void ApplyPageFit(const PageFit& fit) {
+  if (fit.placePage && fit.page) {
+    EmptyPageBrushCache();
+    SetWindowPos(fit.page, nullptr, fit.x, fit.y, fit.width, fit.height,
+                 SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOOWNERZORDER);
+  }
+  ApplyBar(fit.horizontal);
+  ApplyBar(fit.vertical);
+  if (fit.layOut) ApplyLayout(fit);
+  for (HWND bar : fit.redraw)
     if (bar) RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW | RDW_NOFRAME);
 }
 

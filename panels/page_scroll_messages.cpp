@@ -21,21 +21,40 @@ int32_t ThumbPosition(WPARAM wParam, const SCROLLINFO& info) {
   return (info.nTrackPos & 0xFFFF) == word ? info.nTrackPos : word;
 }
 
+// The bar's own state, asked of the bar itself (for a bar control that is a
+// message, sent to the bar's thread): never under a library lock.
+bool ReadBar(HWND bar, SCROLLINFO& info) {
+  info = SCROLLINFO{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_ALL;
+  return GetScrollInfo(bar, SB_CTL, &info) != FALSE;
+}
+
+// The current page of the panel, when it auto-scrolls and `bar` is its bar of
+// that direction; nullptr otherwise. PanelLock held.
+PanelExPageRecord* PageScrolledBy(HWND panelWindow, bool horizontal, HWND bar) {
+  PanelExRecord* panel = FindPanelExByWindow(panelWindow);
+  PanelExPageRecord* page = panel ? panel->currentPage : nullptr;
+  if (!page || !page->autoScroll || !bar || bar != (horizontal ? page->horizontalBar : page->verticalBar))
+    return nullptr;
+  return page;
+}
+
 }  // namespace
 
 void ScrollPanelExPage(HWND panelWindow, UINT message, WPARAM wParam, LPARAM lParam) {
   const bool horizontal = message == WM_HSCROLL;
   const HWND bar = reinterpret_cast<HWND>(lParam);
   LockGuard lock(Locks().panel);
-  if (!lock) return;
-  PanelExRecord* panel = FindPanelExByWindow(panelWindow);
-  PanelExPageRecord* page = panel ? panel->currentPage : nullptr;
-  if (!page || !page->autoScroll || !bar || bar != (horizontal ? page->horizontalBar : page->verticalBar)) return;
+  // Only one of the page's own bars is asked for its state: a message made up by
+  // a program may name any window.
+  if (!lock || !PageScrolledBy(panelWindow, horizontal, bar)) return;
+  lock.Unlock();
+  SCROLLINFO info;
+  if (!ReadBar(bar, info) || !lock.Relock()) return;
+  PanelExPageRecord* page = PageScrolledBy(panelWindow, horizontal, bar);
+  if (!page) return;
 
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_ALL;
-  if (!GetScrollInfo(bar, SB_CTL, &info)) return;
   int32_t& stored = horizontal ? page->horizontalPosition : page->verticalPosition;
   ScrollBarState state;
   state.position = stored;
@@ -45,21 +64,22 @@ void ScrollPanelExPage(HWND panelWindow, UINT message, WPARAM wParam, LPARAM lPa
   state.trackPosition = ThumbPosition(wParam, info);
   const ScrollMove move = DecideScroll(LOWORD(wParam), state);
   if (!move.changes) return;
+  // The bar has the last word on where its position may go (a thumb position
+  // made up by a program may lie outside the range): it clamps as this does.
+  const int32_t position = ClampScrollPosition(move.position, state.rangeMin, state.rangeMax, state.page);
+  const int32_t delta = position == move.position ? move.contentDelta : stored - position;
+  stored = position;
+  PageFit fit;
+  if (delta) SizePanelExPageContent(*page, horizontal ? delta : 0, horizontal ? 0 : delta, fit);
+  const HWND pageWindow = page->window;
+  lock.Unlock();
 
   SCROLLINFO set{};
   set.cbSize = sizeof(set);
   set.fMask = SIF_POS;
-  set.nPos = move.position;
+  set.nPos = position;
   SetScrollInfo(bar, SB_CTL, &set, TRUE);
-  // The bar has the last word on where its position may go.
-  set.fMask = SIF_POS;
-  GetScrollInfo(bar, SB_CTL, &set);
-  const int32_t delta = set.nPos == move.position ? move.contentDelta : stored - set.nPos;
-  stored = set.nPos;
-  if (delta) SizePanelExPageContent(*page, horizontal ? delta : 0, horizontal ? 0 : delta);
-
-  const HWND pageWindow = page->window;
-  lock.Unlock();
+  ApplyPageFit(fit);
   const HWND top = InvalidatePanelExPage(pageWindow);
   if (horizontal)
     RedrawWindow(pageWindow, nullptr, nullptr, RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);

@@ -14,6 +14,7 @@ namespace {
 struct ScrollRequest {
   int horizontal = 0, vertical = 0;  // +1 on, -1 off, 0 untouched
   bool visible = false;              // the bars asked for are made visible
+  DWORD keyboardThread = 0;          // auto-scroll switched on: the page's thread
 };
 
 HWND MakeBar(HWND parent, DWORD style, int width, int height) {
@@ -37,16 +38,17 @@ ScrollRequest ReadRequest(PanelExPageRecord& page, int32_t attributes, int32_t o
     page.autoScroll = onOff;
     if (onOff) {
       request.horizontal = request.vertical = 1;
-      InstallMenuKeyboardHook(GetWindowThreadProcessId(page.window, nullptr));
+      request.keyboardThread = GetWindowThreadProcessId(page.window, nullptr);
     }
   }
   return request;
 }
 
 // Both bars and the box as children of the panel, for a page that had neither
-// bar. PanelLock is released while the windows are made; false when the page
-// went meanwhile (what was made is destroyed).
-bool MakeBothBars(PanelExPageRecord*& page, DWORD style, bool on, LockGuard& lock) {
+// bar; the content measured and the bars set up in `fit`. PanelLock is released
+// while the windows are made; false when the page went meanwhile (what was made
+// is destroyed).
+bool MakeBothBars(PanelExPageRecord*& page, DWORD style, bool on, LockGuard& lock, PageFit& fit) {
   const HWND pageWindow = page->window, panelWindow = page->panelWindow;
   RECT client{};
   GetClientRect(pageWindow, &client);
@@ -59,8 +61,10 @@ bool MakeBothBars(PanelExPageRecord*& page, DWORD style, bool on, LockGuard& loc
   HWND box = CreateScrollbarBox(panelWindow, w - tx, h - ty, style & WS_VISIBLE);
   page = lock.Relock() ? FindPanelExPageByWindow(pageWindow) : nullptr;
   if (!page || page->horizontalBar || page->verticalBar) {
+    lock.Unlock();
     for (HWND made : {horizontal, vertical, box})
       if (made) DestroyWindow(made);
+    lock.Relock();
     return false;
   }
   page->horizontalBar = horizontal;
@@ -69,12 +73,12 @@ bool MakeBothBars(PanelExPageRecord*& page, DWORD style, bool on, LockGuard& loc
   // A bar asked for visible is on, whether or not its page is showing now.
   page->horizontalBarOn = on && horizontal;
   page->verticalBarOn = on && vertical;
-  PageChildrenParams params{pageWindow, 0, 0, 0, 0, 0};
+  PageChildrenParams params{pageWindow, 0, 0, 0, 0};
   EnumChildWindows(pageWindow, EnumPageChildrenProc, reinterpret_cast<LPARAM>(&params));
   page->contentExtent.right = params.right;
   page->contentExtent.bottom = params.bottom;
-  UpdatePanelExPageScrollBars(*page);
-  SizePanelExPageContent(*page, 0, 0);
+  UpdatePanelExPageScrollBars(*page, fit);
+  SizePanelExPageContent(*page, 0, 0, fit);
   return true;
 }
 
@@ -96,28 +100,37 @@ bool MakeSingleBar(PanelExPageRecord*& page, bool horizontal, DWORD style, LockG
   page = lock.Relock() ? FindPanelExPageByWindow(pageWindow) : nullptr;
   HWND* slot = page ? (horizontal ? &page->horizontalBar : &page->verticalBar) : nullptr;
   if (!slot || *slot) {
+    lock.Unlock();
     for (HWND made : {box, bar})
       if (made) DestroyWindow(made);
+    lock.Relock();
     return false;
   }
+  HWND spareBox = nullptr;
   if (box && !page->sizeBox) page->sizeBox = box;
-  else if (box) DestroyWindow(box);
+  else spareBox = box;
   *slot = bar;
   (horizontal ? page->horizontalBarOn : page->verticalBarOn) = bar ? 1 : 0;
+  if (spareBox) {
+    lock.Unlock();
+    DestroyWindow(spareBox);
+    page = lock.Relock() ? FindPanelExPageByWindow(pageWindow) : nullptr;
+  }
   return true;
 }
 
-// Shows or hides the bars that exist, as asked.
-void SwitchBars(PanelExPageRecord& page, const ScrollRequest& request) {
-  auto apply = [&](HWND bar, int ask, int32_t& on) {
+// Shows or hides the bars that exist, as asked (into `fit`).
+void SwitchBars(PanelExPageRecord& page, const ScrollRequest& request, PageFit& fit) {
+  auto plan = [&](HWND bar, int ask, int32_t& on, PageFit::Bar& step) {
     if (!bar || !ask) return;
     on = ask > 0;
-    if (ask < 0) ShowWindow(bar, SW_HIDE);
-    else if (page.shown) ShowWindow(bar, SW_SHOWNA);
+    step.window = bar;
+    step.hide = ask < 0;
+    step.show = ask > 0 && page.shown;
   };
-  apply(page.horizontalBar, request.horizontal, page.horizontalBarOn);
-  apply(page.verticalBar, request.vertical, page.verticalBarOn);
-  if (!page.horizontalBarOn && !page.verticalBarOn && page.sizeBox) ShowWindow(page.sizeBox, SW_HIDE);
+  plan(page.horizontalBar, request.horizontal, page.horizontalBarOn, fit.horizontal);
+  plan(page.verticalBar, request.vertical, page.verticalBarOn, fit.vertical);
+  // The box, hidden when neither bar is on, is hidden by the layout that follows.
 }
 
 }  // namespace
@@ -133,18 +146,23 @@ int32_t SetPageScrolling(intptr_t panelKey, intptr_t pageKey, int32_t attributes
   // Bars of a page that is not current are made hidden.
   const DWORD style = request.visible && page->shown ? WS_VISIBLE : 0;
 
+  PageFit fit;
   bool kept = true;
   if (request.horizontal > 0 && request.vertical > 0 && !page->horizontalBar && !page->verticalBar)
-    kept = MakeBothBars(page, style, request.visible, lock);
+    kept = MakeBothBars(page, style, request.visible, lock, fit);
   else if (request.horizontal > 0 && !page->horizontalBar)
     kept = MakeSingleBar(page, true, style, lock);
   else if (request.vertical > 0 && !page->verticalBar)
     kept = MakeSingleBar(page, false, style, lock);
   else
-    SwitchBars(*page, request);
+    SwitchBars(*page, request, fit);
 
-  if (!kept) page = lock.Held() ? FindPanelExPageByWindow(pageWindow) : nullptr;
-  if (page) LayoutPanelExScrollBars(*page);
+  if (!kept || !page) page = lock.Held() ? FindPanelExPageByWindow(pageWindow) : nullptr;
+  if (page) LayoutPanelExScrollBars(*page, fit);
+  lock.Unlock();
+  // The menu code takes its own lock: not while PanelLock is held.
+  if (request.keyboardThread) InstallMenuKeyboardHook(request.keyboardThread);
+  ApplyPageFit(fit);
   return 1;
 }
 

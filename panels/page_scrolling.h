@@ -31,13 +31,11 @@ intptr_t GetPageScrolling(intptr_t panel, intptr_t page, int32_t attribute);
 // SM_CXHTHUMB wide and SM_CYVTHUMB high at (x, y); 0 when it cannot be made.
 HWND CreateScrollbarBox(HWND parent, int x, int y, bool visible);
 
-// The EnumChildWindows walk over a page: only its direct, visible children count.
-// Mode 0 extends {left, top, right, bottom} by each child's rectangle in the
-// page; mode 1 moves each child by (left, top).
+// The EnumChildWindows walk over a page: only its direct, visible children count,
+// each extending {left, top, right, bottom} by its rectangle in the page.
 struct PageChildrenParams {
   HWND parent;
   LONG left, top, right, bottom;
-  int32_t mode;
 };
 BOOL CALLBACK EnumPageChildrenProc(HWND child, LPARAM params);
 

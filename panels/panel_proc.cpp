@@ -13,7 +13,6 @@
 #include "panels/page_invalidation.h"
 #include "panels/panel_classes.h"
 #include "panels/panel_registry.h"
-#include "panels/panel_show.h"
 
 namespace kelvra {
 
@@ -54,19 +53,28 @@ HWND FitPages(HWND window) {
   RECT client{};
   GetClientRect(window, &client);
   std::vector<HWND> covering;
+  std::vector<PageFit> sized;
   for (PanelExPageRecord* page : panel->pages) {
-    if (page->autoScroll) SizePanelExPageContent(*page, 0, 0);
-    else covering.push_back(page->window);
+    if (!page->autoScroll) {
+      covering.push_back(page->window);
+      continue;
+    }
+    sized.emplace_back();
+    SizePanelExPageContent(*page, 0, 0, sized.back());
   }
   const HWND current = panel->currentPage ? panel->currentPage->window : nullptr;
   lock.Unlock();
+  for (const PageFit& fit : sized) ApplyPageFit(fit);
   for (HWND page : covering) MoveWindow(page, 0, 0, client.right, client.bottom, FALSE);
   if (!current || !lock.Relock()) return current;
+  PageFit bars;
   if (PanelExPageRecord* page = FindPanelExPageByWindow(current)) {
-    if (page->autoScroll) UpdatePanelExPageScrollBars(*page);
-    LayoutPanelExScrollBars(*page);
-    RedrawBarsOf(*page, lock);
+    UpdatePanelExPageScrollBars(*page, bars);
+    LayoutPanelExScrollBars(*page, bars);
+    RedrawPanelExPageScrollBars(*page, bars);
   }
+  lock.Unlock();
+  ApplyPageFit(bars);
   return current;
 }
 

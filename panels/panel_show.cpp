@@ -32,14 +32,6 @@ void HideVisible(HWND window) {
 
 }  // namespace
 
-void RedrawBarsOf(const PanelExPageRecord& page, LockGuard& panelLock) {
-  const Bars bars = BarsOn(page);
-  panelLock.Unlock();
-  for (HWND bar : {bars.horizontal, bars.vertical, bars.sizeBox})
-    if (bar) RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW | RDW_NOFRAME);
-  panelLock.Relock();
-}
-
 int ShowPanelPage(PanelExRecord& panel, PanelExPageRecord& page, LockGuard& panelLock) {
   const HWND pageWindow = page.window;
   HWND oldWindow = nullptr;
@@ -68,17 +60,10 @@ int ShowPanelPage(PanelExRecord& panel, PanelExPageRecord& page, LockGuard& pane
   }
   if (!panelLock.Relock()) return -1;
 
-  if (PanelExPageRecord* shown = FindPanelExPageByWindow(pageWindow)) {
-    if (shown->autoScroll) {
-      SizePanelExPageContent(*shown, 0, 0);
-      UpdatePanelExPageScrollBars(*shown);
-    }
-    if (shown->horizontalBarOn || shown->verticalBarOn) {
-      LayoutPanelExScrollBars(*shown);
-      RedrawBarsOf(*shown, panelLock);
-    }
-  }
+  PageFit fit;
+  if (PanelExPageRecord* shown = FindPanelExPageByWindow(pageWindow)) RefitPanelExPage(*shown, fit);
   panelLock.Unlock();
+  ApplyPageFit(fit);
   InvalidatePanelExPage(pageWindow);
   RedrawWindow(pageWindow, nullptr, nullptr, RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
   return -1;

@@ -15,9 +15,4 @@ struct PanelExPageRecord;
 // on return. Returns -1.
 int ShowPanelPage(PanelExRecord& panel, PanelExPageRecord& page, LockGuard& panelLock);
 
-// Repaints the page's scroll bars that are on (and the size box when both are)
-// at once. PanelLock is released around the repaint and taken back: the caller
-// checks panelLock.Held() and finds its records again.
-void RedrawBarsOf(const PanelExPageRecord& page, LockGuard& panelLock);
-
 }  // namespace kelvra
