@@ -1,4 +1,4 @@
-// The gradient list and stop keeping.
+// The gradient list.
 #include "core/colour/gradient_list.h"
 
 #include <memory>
@@ -21,46 +21,6 @@ GradientRecord* AddGradient(int32_t type, uint32_t startColour, uint32_t endColo
   record->startColour = startColour;
   record->endColour = endColour;
   return GradientList().Append(std::move(record));
-}
-
-void SetGradientStop(GradientRecord& gradient, float position, uint32_t colour) {
-  if (position == 0.0f) {
-    gradient.startColour = colour;
-    return;
-  }
-  if (position == 1.0f) {
-    gradient.endColour = colour;
-    return;
-  }
-  for (auto& stop : gradient.stops)
-    if (stop.position == position) {
-      stop.colour = colour;
-      return;
-    }
-  auto it = gradient.stops.begin();
-  while (it != gradient.stops.end() && !(it->position > position)) ++it;
-  gradient.stops.insert(it, GradientStop{colour, position});
-}
-
-int32_t GradientColourAt(const GradientRecord& gradient, float position) {
-  if (position == 0.0f) return static_cast<int32_t>(gradient.startColour);
-  if (position == 1.0f) return static_cast<int32_t>(gradient.endColour);
-  for (const auto& stop : gradient.stops)
-    if (stop.position == position) return static_cast<int32_t>(stop.colour);
-  return -1;
-}
-
-bool RemoveGradientStop(GradientRecord& gradient, float position) {
-  if (position == -1.0f) {
-    gradient.stops.clear();
-    return true;
-  }
-  for (auto it = gradient.stops.begin(); it != gradient.stops.end(); ++it)
-    if (it->position == position) {
-      gradient.stops.erase(it);
-      return true;
-    }
-  return false;
 }
 
 }  // namespace kelvra

@@ -1,5 +1,5 @@
-// The GradientList and the operations on one gradient. A gradient's handle is
-// its record's address; every operation first finds the handle in the list.
+// The GradientList. A gradient's handle is its record's address; every operation
+// first finds the handle in the list, then works on the record (gradient_stops.h).
 // Thread safety: user-interface thread only, no lock (asserted in debug builds).
 // The gradient exports are the application's, made on its user-interface thread,
 // and gradients are painted in WM_PAINT, which Windows runs on the thread that owns
@@ -10,6 +10,7 @@
 
 #include "core/library/control_list.h"
 #include "core/colour/gradient_record.h"
+#include "core/colour/gradient_stops.h"
 
 namespace kelvra {
 
@@ -18,12 +19,5 @@ ControlList<GradientRecord>& GradientList();
 GradientRecord* FindGradient(const void* handle);
 
 GradientRecord* AddGradient(int32_t type, uint32_t startColour, uint32_t endColour);
-// Start/end colour at exactly 0.0/1.0, otherwise the stop at that position
-// (replaced, or inserted in order).
-void SetGradientStop(GradientRecord& gradient, float position, uint32_t colour);
-// The colour at exactly that position; -1 when there is none.
-int32_t GradientColourAt(const GradientRecord& gradient, float position);
-// -1.0 clears every stop (true); otherwise true when a stop at position was removed.
-bool RemoveGradientStop(GradientRecord& gradient, float position);
 
 }  // namespace kelvra

@@ -2,7 +2,7 @@
 #pragma once
 
 #include <cstdint>
-#include <list>
+#include <vector>
 
 namespace kelvra {
 
@@ -17,7 +17,10 @@ struct GradientRecord {
   int32_t type = 0;          // GradientType; other values are stored unchecked
   uint32_t startColour = 0;  // ARGB at 0.0
   uint32_t endColour = 0;    // ARGB at 1.0
-  std::list<GradientStop> stops;  // ascending positions, exact compare, no duplicates
+  // Ascending positions, exact compare, no duplicates. A NaN position (stored
+  // unchecked like any other) is never equal and never greater: such a stop stays
+  // where it was added and the others ascend around it.
+  std::vector<GradientStop> stops;
 };
 
 }  // namespace kelvra

@@ -1,2 +1,2 @@
 # Pure sources of this folder for the host build (cmake/HostBuild.cmake).
-kelvra_host_sources(colour_math.cpp gradient_list.cpp)
+kelvra_host_sources(colour_math.cpp gradient_stops.cpp)
