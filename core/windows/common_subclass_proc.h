@@ -13,18 +13,18 @@ namespace kelvra {
 LRESULT CALLBACK CommonSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Subclasses `window` with CommonSubclassProc (never twice) and returns the
-// procedure it replaced, which is also kept as a window property from now until
-// WM_NCDESTROY, so that it is reachable without WindowMapLock. 0 when the window
-// was already subclassed by us.
+// procedure it replaced, which is also kept in a table of the library's own from
+// now until WM_NCDESTROY, so that it is reachable without WindowMapLock. 0 when
+// the window was already subclassed by us (or the table could not hold it).
 WNDPROC InstallCommonSubclass(HWND window);
 // The window's own procedure as kept at subclassing; 0 for a window we did not
 // subclass.
 WNDPROC SavedProcedureOf(HWND window);
-// Puts `saved` back and drops the property when CommonSubclassProc is still the
-// window's procedure. False when a later subclass sits on top of ours: ours then
-// stays in its chain, property and all, and keeps passing messages on.
+// Puts `saved` back and drops the table entry when CommonSubclassProc is still
+// the window's procedure. False when a later subclass sits on top of ours: ours
+// then stays in its chain, entry and all, and keeps passing messages on.
 bool RestoreOwnProcedure(HWND window, WNDPROC saved);
-// Drops the property: for a window that is going (WM_NCDESTROY).
+// Drops the table entry: for a window that is going (WM_NCDESTROY).
 void ForgetSavedProcedure(HWND window);
 
 }  // namespace kelvra
