@@ -79,7 +79,7 @@ intptr_t CreatePanel(int32_t number, HWND parent, int x, int y, int width, int h
   record->width = width;
   record->height = height;
   record->callback = callback;
-  PanelExList().Append(std::move(record));
+  NotePanelExPlace(*PanelExList().Append(std::move(record)));
   CurrentPanelEx() = window;
   return numberChosen ? number : reinterpret_cast<intptr_t>(window);
 }

@@ -114,6 +114,15 @@ LRESULT OnWindowPosChanging(const Call& call) {
   return callback ? CallWindowProcW(callback, call.window, call.message, call.wParam, call.lParam) : 0;
 }
 
+// Moves, size changes, shows and hides, and SetParent all end here.
+LRESULT OnWindowPosChanged(const Call& call) {
+  {
+    LockGuard lock(Locks().panel);
+    if (PanelExRecord* panel = lock ? FindPanelExByWindow(call.window) : nullptr) NotePanelExPlace(*panel);
+  }
+  return Default(call);
+}
+
 LRESULT OnPaint(const Call& call) {
   PaintDc paint(call.window);  // the pages cover the panel
   return 1;
@@ -128,6 +137,7 @@ LRESULT Dispatch(const Call& call) {
     case WM_SIZE: return OnSize(call);
     case PageAnimationStepMessage: return OnAnimationStep(call);
     case WM_WINDOWPOSCHANGING: return OnWindowPosChanging(call);
+    case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(call);
     case WM_NOTIFY: return SendMessageW(GetParent(call.window), call.message, call.wParam, call.lParam);
     case WM_NCHITTEST: return HTTRANSPARENT;
     case WM_HSCROLL:

@@ -105,6 +105,13 @@ struct PanelExRecord : ControlHead {  // number, window (the panel window)
   // this keeps walks over one panel's pages short).
   std::vector<PanelExPageRecord*> pages;
   bool freeing = false;            // FreePanelEx is destroying its windows
+  // Where the window was at its last move (every move, show and SetParent sends it
+  // WM_WINDOWPOSCHANGED): its parent and its window rectangle in the parent's
+  // client coordinates. Lets a parent's erase pass over the panels lying elsewhere
+  // without asking the window system about each of thousands.
+  HWND knownParent = nullptr;
+  RECT knownRect{};
+  size_t knownSlot = 0;  // where it sits among knownParent's panels in that index
 };
 
 // The (wParam, lParam) last passed to the callback for a message, so that repeats

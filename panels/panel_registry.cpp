@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <vector>
 
 #include "core/border/border_image_set.h"
 #include "panels/page_content_tracking.h"
@@ -19,6 +20,29 @@ namespace {
 std::unordered_map<HWND, PanelExPageRecord*>& PagesByWindow() {
   static std::unordered_map<HWND, PanelExPageRecord*> pages;
   return pages;
+}
+
+// Panels by the parent they had at their last move: a parent's erase asks for its
+// own panels, and one window may have thousands of them among thousands more.
+std::unordered_map<HWND, std::vector<PanelExRecord*>>& PanelsByParent() {
+  static std::unordered_map<HWND, std::vector<PanelExRecord*>> panels;
+  return panels;
+}
+
+// Takes the panel out of its known parent's list: the last one fills its slot, so
+// freeing thousands of panels of one parent stays linear.
+void ForgetPanelParent(PanelExRecord& panel) {
+  auto& byParent = PanelsByParent();
+  auto it = byParent.find(panel.knownParent);
+  panel.knownParent = nullptr;
+  if (it == byParent.end()) return;
+  auto& siblings = it->second;
+  const size_t slot = panel.knownSlot;
+  if (slot >= siblings.size() || siblings[slot] != &panel) return;
+  siblings[slot] = siblings.back();
+  siblings[slot]->knownSlot = slot;
+  siblings.pop_back();
+  if (siblings.empty()) byParent.erase(it);
 }
 
 }  // namespace
@@ -116,6 +140,7 @@ void DeletePanelEx(PanelExRecord* panel) {
   panel->backBuffer.Release();
   panel->alphaBuffer.Release();
   if (CurrentPanelEx() == panel->Window()) CurrentPanelEx() = nullptr;
+  ForgetPanelParent(*panel);
   PanelExList().Remove(panel);
 }
 
@@ -130,11 +155,40 @@ void RenumberPanelExPages(PanelExRecord& panel) {
 
 namespace kelvra {
 
-void ForEachPanelExWithParent(HWND parent, PanelWindowVisitor visit, void* context) {
+void NotePanelExPlace(PanelExRecord& panel) {
+  const HWND window = panel.Window();
+  const HWND parent = GetAncestor(window, GA_PARENT);
+  if (!parent) {  // a window on its way out
+    ForgetPanelParent(panel);
+    return;
+  }
+  if (parent != panel.knownParent) {
+    ForgetPanelParent(panel);
+    try {
+      auto& siblings = PanelsByParent()[parent];
+      siblings.push_back(&panel);
+      panel.knownSlot = siblings.size() - 1;
+      panel.knownParent = parent;
+    } catch (...) {
+      // Out of memory: the panel stays out of the index, and its parent's erase
+      // no longer cuts it out (it is painted over by its pages afterwards).
+    }
+  }
+  RECT rect{};
+  GetWindowRect(window, &rect);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+  panel.knownRect = rect;
+}
+
+void ForEachPanelExWithParent(HWND parent, const RECT* area, PanelWindowVisitor visit, void* context) {
   if (!visit) return;
-  // The parent is the window system's to say: SetParent does not tell us.
-  for (const PanelExRecord& panel : PanelExList()) {
-    const HWND window = panel.Window();
+  auto it = PanelsByParent().find(parent);
+  if (it == PanelsByParent().end()) return;
+  for (const PanelExRecord* panel : it->second) {
+    RECT overlap{};
+    if (area && !IntersectRect(&overlap, &panel->knownRect, area)) continue;
+    // The window system has the last word on the parent.
+    const HWND window = panel->Window();
     if (GetAncestor(window, GA_PARENT) == parent) visit(window, context);
   }
 }

@@ -52,4 +52,7 @@ void DeletePanelEx(PanelExRecord* panel);
 // counter becomes their number plus one.
 void RenumberPanelExPages(PanelExRecord& panel);
 
+// Reads the panel window's parent and rectangle into knownParent and knownRect.
+void NotePanelExPlace(PanelExRecord& panel);
+
 }  // namespace kelvra

@@ -89,10 +89,12 @@ BOOL CALLBACK PaintChildBackgroundProc(HWND child, LPARAM params);
 
 // WM_ERASEBKGND of any window but a page, with WindowMapLock and PanelLock held
 // (so `visit` sends nothing): calls `visit` with the window of every panel whose
-// parent is `parent`, in list order, keeping the panel list's current element
+// parent is `parent` and whose window rectangle (in the parent's client
+// coordinates, as it was at the panel's last move) meets `area` (nullptr: any
+// rectangle), in no particular order, keeping the panel list's current element
 // (panels/panel_registry.cpp).
 using PanelWindowVisitor = void (*)(HWND panelWindow, void* context);
-void ForEachPanelExWithParent(HWND parent, PanelWindowVisitor visit, void* context);
+void ForEachPanelExWithParent(HWND parent, const RECT* area, PanelWindowVisitor visit, void* context);
 
 // ---- The animation thread (core/animation/)
 

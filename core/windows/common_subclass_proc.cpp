@@ -154,9 +154,19 @@ LRESULT OnEraseBackground(const Call& call) {
         EnumChildWindows(call.window, PaintChildBackgroundProc, reinterpret_cast<LPARAM>(&params));
       }
     } else {
+      // Panels outside the DC's clip box change nothing by being excluded: only
+      // those over it are looked at (a parent erasing a small area, such as the
+      // piece behind one page, need not visit each of thousands of panels). The
+      // clip box is in the DC's logical coordinates, as are the rectangles
+      // excluded. A mirrored parent's coordinates change with its width, which
+      // its panels are not told of: those are all looked at.
+      RECT box{};
+      const int clip = GetClipBox(dc, &box);
+      const bool mirrored = (GetWindowLongW(call.window, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
+      const RECT* area = clip == ERROR || mirrored ? nullptr : &box;
       LockGuard panelLock(Locks().panel);
       ClipExclusion exclusion{call.window, dc};
-      if (panelLock) ForEachPanelExWithParent(call.window, ExcludePanelFromClip, &exclusion);
+      if (panelLock && clip != NULLREGION) ForEachPanelExWithParent(call.window, area, ExcludePanelFromClip, &exclusion);
     }
   }
   return PassOn(call);

@@ -88,6 +88,40 @@ TEST_F(PageRedraw, PanelsAreCutOutOfTheirParentsErase) {
   EXPECT_TRUE(Drawn(canvas.dc(), 400, 300));
 }
 
+// The erase finds a parent's panels where they are now: after moves, a change of
+// parent and hiding, and when the parent erases only part of itself.
+TEST_F(PageRedraw, PanelsAreCutOutWhereTheyAreNow) {
+  const int other = CreatePanelEx(-1, Host(), 350, 250, 100, 100, nullptr);
+  const HWND panel = PanelExID(other, -1);
+  // Erases only the few pixels around (x, y), as a parent does for a small update.
+  auto cutAt = [](int x, int y) {
+    Dib32 canvas(500, 400);
+    IntersectClipRect(canvas.dc(), x - 5, y - 5, x + 5, y + 5);
+    SendMessageW(Host(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0);
+    return !Drawn(canvas.dc(), x, y);
+  };
+  EXPECT_TRUE(cutAt(400, 300));
+
+  SetWindowPos(panel, nullptr, 200, 250, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_FALSE(cutAt(400, 300));
+  EXPECT_TRUE(cutAt(250, 300));
+
+  ShowWindow(panel, SW_HIDE);
+  EXPECT_FALSE(cutAt(250, 300));
+  ShowWindow(panel, SW_SHOW);
+  EXPECT_TRUE(cutAt(250, 300));
+
+  // On the outer page the panel is its page's business, not the host's; back on
+  // the host it is cut out again wherever it is put.
+  SetParent(panel, outerPage_);
+  EXPECT_FALSE(cutAt(250, 300));
+  SetParent(panel, Host());
+  SetWindowPos(panel, nullptr, 380, 20, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  EXPECT_TRUE(cutAt(400, 50));
+  FreePanelEx(other);
+  EXPECT_FALSE(cutAt(400, 50));
+}
+
 TEST_F(PageRedraw, APanelTakenOffAPagePaintsItselfAgain) {
   {
     kelvra::LockGuard lock(kelvra::Locks().panel);
