@@ -1,9 +1,8 @@
 // The page painter on a 700 x 500 top-level page, part by part (a vertical
 // gradient with one stop, a 16 x 16 32-bit tile over the whole page, a 30 x 30
 // border sliced at 10, 10, 20, 20) and all together: the first repaint after a
-// change (nothing kept) and a repaint at unchanged size and settings. Each row's
-// x_bitblt counter is its time as a multiple of a plain 700 x 500 BitBlt measured
-// in the same run.
+// change (nothing kept) and a repaint at unchanged size and settings. The run ends
+// with each row as a ratio to a plain 700 x 500 BitBlt measured in the same run.
 #include <benchmark/benchmark.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -14,6 +13,7 @@
 #include "panels/page_paint.h"
 #include "panels/page_paint_cache.h"
 #include "panels/panel_registry.h"
+#include "tests/support/ratio_benchmarks.h"
 
 namespace {
 
@@ -39,20 +39,6 @@ HBITMAP MakeImage(int width, int height, Pixel&& pixel) {
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) image->SetPixel(x, y, pixel(x, y));
   return image->Detach();
-}
-
-// Seconds per 700 x 500 BitBlt, measured once per run.
-double BitBltSeconds() {
-  static const double seconds = [] {
-    Surface source(kWidth, kHeight), target(kWidth, kHeight);
-    constexpr int kRounds = 2000;
-    for (int i = 0; i < 200; ++i) BitBlt(target.dc(), 0, 0, kWidth, kHeight, source.dc(), 0, 0, SRCCOPY);
-    const double start = Seconds();
-    for (int i = 0; i < kRounds; ++i) BitBlt(target.dc(), 0, 0, kWidth, kHeight, source.dc(), 0, 0, SRCCOPY);
-    GdiFlush();
-    return (Seconds() - start) / kRounds;
-  }();
-  return seconds;
 }
 
 HWND Host() {
@@ -113,40 +99,33 @@ class BenchPage {
   HWND page_ = nullptr;
 };
 
-void Report(benchmark::State& state, double seconds) {
-  state.counters["x_bitblt"] = seconds / static_cast<double>(state.iterations()) / BitBltSeconds();
-}
-
 void BM_PlainBitBlt(benchmark::State& state) {
   Surface source(kWidth, kHeight), target(kWidth, kHeight);
-  double total = 0;
   for (auto _ : state) {
     const double start = Seconds();
     BitBlt(target.dc(), 0, 0, kWidth, kHeight, source.dc(), 0, 0, SRCCOPY);
     GdiFlush();
-    total += Seconds() - start;
+    state.SetIterationTime(Seconds() - start);
   }
-  Report(state, total);
 }
 
 // range(0): the parts; range(1): 1 = first repaint after a change, 0 = unchanged.
+// Only the paint is timed, not the forgetting.
 void BM_Repaint(benchmark::State& state) {
   const BenchPage page(static_cast<int>(state.range(0)));
   const bool first = state.range(1) != 0;
   Surface screen(kWidth, kHeight);
   kelvra::PaintPanelExPage(screen.dc(), page.page(), nullptr, false);
-  double total = 0;
   for (auto _ : state) {
     if (first) page.Forget();
     const double start = Seconds();
     kelvra::PaintPanelExPage(screen.dc(), page.page(), nullptr, false);
     GdiFlush();
-    total += Seconds() - start;
+    state.SetIterationTime(Seconds() - start);
   }
-  Report(state, total);
 }
 
-BENCHMARK(BM_PlainBitBlt);
+BENCHMARK(BM_PlainBitBlt)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Repaint)
     ->ArgNames({"parts", "first"})
     ->Args({kGradient, 1})
@@ -157,16 +136,12 @@ BENCHMARK(BM_Repaint)
     ->Args({kBorder, 0})
     ->Args({kGradient | kTiles | kBorder, 1})
     ->Args({kGradient | kTiles | kBorder, 0})
+    ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  Kelvra_Init();
-  StartKelvra();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  Kelvra_End();
-  return 0;
+  return kelvra::bench::RunLibraryBenchmarks(
+      argc, argv, kelvra::bench::OtherFamily({{"BM_Repaint", "BM_PlainBitBlt/manual_time"}}, false), [] { StartKelvra(); });
 }
