@@ -1,12 +1,13 @@
 // Creating, showing and painting 1,000 text controls with a short one-line text,
 // against 1,000 native "Static" controls with the same text in the same run.
-// Read the ratio between the two rows.
+// The run ends with the ratio of the two rows.
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
 #include <vector>
 
 #include "kelvra.h"
+#include "tests/support/ratio_benchmarks.h"
 
 namespace {
 
@@ -77,12 +78,9 @@ BENCHMARK(BM_TextControlEx)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 }  // namespace
 
 int main(int argc, char** argv) {
-  Kelvra_Init();
-  StartKelvra();
-  Host();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  Kelvra_End();
-  return 0;
+  return kelvra::bench::RunLibraryBenchmarks(
+      argc, argv, kelvra::bench::OtherFamily({{"BM_TextControlEx", "BM_Static"}}, true), [] {
+        StartKelvra();
+        Host();
+      });
 }

@@ -1,8 +1,9 @@
 // ControlList look-ups by number and by window: the cost should not grow with the
-// number of records (compare the 10 and 10,000 rows of each benchmark).
+// number of records (the run ends with each 10,000 row as a ratio to its 10 row).
 #include <benchmark/benchmark.h>
 
 #include "core/library/control_list.h"
+#include "tests/support/ratio_benchmarks.h"
 
 namespace {
 
@@ -52,4 +53,6 @@ BENCHMARK(BM_FindMissing)->Arg(10)->Arg(10000);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  return kelvra::bench::RunLibraryBenchmarks(argc, argv, kelvra::bench::FirstOfFamily());
+}

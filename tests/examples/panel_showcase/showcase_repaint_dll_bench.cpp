@@ -1,11 +1,11 @@
 // One full repaint of the showcase window as its star thread asks for it
 // (RedrawWindow of panel 0's page with RDW_INVALIDATE | RDW_UPDATENOW), with 200
 // particles from a fixed seed (and, for comparison, none) and the thread stopped,
-// beside the repaint of a plain window that only copies a bitmap. x_bitblt: each
-// row's time as a multiple of a plain BitBlt of a 700 x 500 memory bitmap to the
-// window, measured in the same run; x_memory_bitblt: the same against a BitBlt
-// between two memory bitmaps (the page painter benchmark's baseline). Run from the
-// folder that holds icons\ (the build's bin folder).
+// beside the repaint of a plain window that only copies a bitmap. The run ends with
+// each row as a ratio to a plain BitBlt of a 700 x 500 memory bitmap to the window
+// in the same run; the BitBlt between two memory bitmaps (the page painter
+// benchmark's baseline) is one of those rows. Run from the folder that holds
+// icons\ (the build's bin folder).
 #include <benchmark/benchmark.h>
 #include <windows.h>
 
@@ -14,6 +14,7 @@
 #include "kelvra.h"
 #include "showcase_program.h"
 #include "showcase_state.h"
+#include "tests/support/ratio_benchmarks.h"
 
 namespace {
 
@@ -57,74 +58,44 @@ struct MemoryBitmap {
   HGDIOBJ old;
 };
 
-// Seconds per copy into `target` (a window or memory DC), measured once per run.
-double CopySeconds(HDC target) {
-  const MemoryBitmap source;
-  constexpr int kRounds = 1000;
-  for (int i = 0; i < 100; ++i) BitBlt(target, 0, 0, kWidth, kHeight, source.dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const double start = Seconds();
-  for (int i = 0; i < kRounds; ++i) BitBlt(target, 0, 0, kWidth, kHeight, source.dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  return (Seconds() - start) / kRounds;
-}
-
 // The window's client area, children included: GetDC would leave out what
 // panel 0 covers (the window clips its children), which is all of it.
 HDC WindowDc() { return GetDCEx(Window(), nullptr, DCX_CACHE); }
 
-double WindowBitBltSeconds() {
-  static const double seconds = [] {
-    HDC window = WindowDc();
-    const double result = CopySeconds(window);
-    ReleaseDC(Window(), window);
-    return result;
-  }();
-  return seconds;
-}
-
-double MemoryBitBltSeconds() {
-  static const double seconds = [] {
-    const MemoryBitmap target;
-    return CopySeconds(target.dc);
-  }();
-  return seconds;
-}
-
-void Report(benchmark::State& state, double seconds) {
-  const double each = seconds / static_cast<double>(state.iterations());
-  state.counters["x_bitblt"] = each / WindowBitBltSeconds();
-  state.counters["x_memory_bitblt"] = each / MemoryBitBltSeconds();
+// Copies of a 700 x 500 memory bitmap into `target`, each timed.
+void TimeCopies(benchmark::State& state, HDC target) {
+  const MemoryBitmap source;
+  for (auto _ : state) {
+    const double start = Seconds();
+    BitBlt(target, 0, 0, kWidth, kHeight, source.dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    state.SetIterationTime(Seconds() - start);
+  }
 }
 
 void BM_BitBltToWindow(benchmark::State& state) {
-  const MemoryBitmap source;
   HDC window = WindowDc();
   RECT clip{};
   state.counters["clip_width"] = GetClipBox(window, &clip) == NULLREGION ? 0 : clip.right - clip.left;
-  double total = 0;
-  for (auto _ : state) {
-    const double start = Seconds();
-    BitBlt(window, 0, 0, kWidth, kHeight, source.dc, 0, 0, SRCCOPY);
-    GdiFlush();
-    total += Seconds() - start;
-  }
+  TimeCopies(state, window);
   ReleaseDC(Window(), window);
-  Report(state, total);
+}
+
+void BM_BitBltToMemory(benchmark::State& state) {
+  const MemoryBitmap target;
+  TimeCopies(state, target.dc);
 }
 
 // Whole repaints of a window, as the star thread asks for them; the first, which
 // may build what later ones keep, is not timed.
 void TimeRepaints(benchmark::State& state, HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  double total = 0;
   for (auto _ : state) {
     const double start = Seconds();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     GdiFlush();
-    total += Seconds() - start;
+    state.SetIterationTime(Seconds() - start);
   }
-  Report(state, total);
 }
 
 // The 200 particles of a fixed seed, set aside while a run wants none.
@@ -168,9 +139,10 @@ void BM_PlainWindowRepaint(benchmark::State& state) {
   DestroyWindow(plain);
 }
 
-BENCHMARK(BM_BitBltToWindow)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PlainWindowRepaint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ShowcaseRepaint)->ArgName("particles")->Arg(0)->Arg(200)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BitBltToWindow)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BitBltToMemory)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainWindowRepaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ShowcaseRepaint)->ArgName("particles")->Arg(0)->Arg(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // Rounds of the star rules from a fixed seed until 200 particles fly.
 bool MakeParticles() {
@@ -191,8 +163,14 @@ int main(int argc, char** argv) {
   PumpMessages();
   if (!MakeParticles()) return 1;
   benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
+  const bool badArguments = benchmark::ReportUnrecognizedArguments(argc, argv);
+  if (!badArguments) {
+    const std::string window = "BM_BitBltToWindow/manual_time";
+    kelvra::bench::RatioReporter reporter(kelvra::bench::OtherFamily(
+        {{"BM_BitBltToMemory", window}, {"BM_PlainWindowRepaint", window}, {"BM_ShowcaseRepaint", window}}, false));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+  }
   benchmark::Shutdown();
   showcase::ExampleEnd();
-  return 0;
+  return badArguments ? 1 : 0;
 }
