@@ -3,6 +3,8 @@
 
 #include <psapi.h>
 
+#include <algorithm>
+
 namespace kelvra::test {
 
 bool DllSwitchedOff(const wchar_t* dll) {
@@ -172,6 +174,46 @@ size_t ProcessMemoryBytes() {
   counters.cb = sizeof(counters);
   GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
   return counters.WorkingSetSize;
+}
+
+size_t HeapBytesInUse() {
+  std::vector<HANDLE> heaps(64);
+  DWORD count = GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data());
+  if (count > heaps.size()) {
+    heaps.resize(count);
+    count = GetProcessHeaps(count, heaps.data());
+  }
+  heaps.resize(std::min<size_t>(count, heaps.size()));
+  size_t total = 0;
+  for (HANDLE heap : heaps) {
+    if (!HeapLock(heap)) continue;
+    PROCESS_HEAP_ENTRY entry{};
+    while (HeapWalk(heap, &entry))
+      if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
+    HeapUnlock(heap);
+  }
+  return total;
+}
+
+namespace {
+
+BOOL CALLBACK CountChild(HWND, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWithChildren(HWND window, LPARAM counter) {
+  ++*reinterpret_cast<int*>(counter);
+  EnumChildWindows(window, CountChild, counter);
+  return TRUE;
+}
+
+}  // namespace
+
+int ThreadWindowCount() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWithChildren, reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 std::vector<uint32_t> ReadBitmapPixels(HBITMAP bitmap, int width, int height) {

@@ -92,6 +92,12 @@ bool DllSwitchedOff(const wchar_t* dll);
 
 // Working-set size of the process, for handle-hygiene checks over many cycles.
 size_t ProcessMemoryBytes();
+// Bytes the process's heaps hand out now (the C++ runtime's included), block by
+// block: a leak of one small object per cycle shows in a hundred cycles, where
+// the working set moves in pages.
+size_t HeapBytesInUse();
+// Windows of the calling thread, top-level and every child of them.
+int ThreadWindowCount();
 
 // A bitmap's pixels as 0xAARRGGBB, top row first, read with GetDIBits at 32 bits;
 // empty when fewer than `height` rows could be read.
