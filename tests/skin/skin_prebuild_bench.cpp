@@ -3,9 +3,7 @@
 // bracketed sub-params must cost in proportion to N. Each family's baseline is
 // its first row (N = 10), so a linear cost shows ratios near 100 and 1,000. A
 // skin keeps every object its values built until it is freed: the setters run a
-// fixed number of times, so the fonts they make stay few. What the gradient rows
-// gain beyond that past 1,000 stops is the gradient record's own: it finds each
-// new stop's place by walking the stops it has.
+// fixed number of times, so the fonts they make stay few.
 #include <benchmark/benchmark.h>
 
 #include <string>
