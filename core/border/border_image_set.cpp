@@ -62,43 +62,47 @@ SliceRect FoundSlice(const image::RuntimeImage& image) {
   return NormaliseFoundSlice(FindBorderImageMargins(image), image.Width(), image.Height());
 }
 
-// A fresh slice entry, or nullopt when a piece cannot be made.
-std::optional<BorderSliceEntry> CutSlices(const image::RuntimeImage& source, uint32_t checksum,
-                                          const std::optional<SliceRect>& given) {
-  BorderSliceEntry entry;
+// A fresh entry of the source's nine pieces, each made by `makePiece` from its
+// copied pixels (an empty handle when it cannot be), or nullopt when a piece
+// cannot be made. A piece without pixels stays empty and draws nothing.
+template <class Entry, class MakePiece>
+std::optional<Entry> CutPieces(const image::RuntimeImage& source, uint32_t checksum,
+                               const std::optional<SliceRect>& given, MakePiece makePiece) {
+  Entry entry;
   entry.checksum = checksum;
   entry.slice = given ? *given : FoundSlice(source);
   const auto boxes = SlicePieces(source.Width(), source.Height(), entry.slice);
   for (int i = 0; i < kBorderPieceCount; ++i) {
     const PieceBox& box = boxes[i];
-    if (box.width <= 0 || box.height <= 0) continue;  // a piece without pixels draws nothing
-    auto piece = image::CopyRect(source, box.x, box.y, box.width, box.height);
+    if (box.width <= 0 || box.height <= 0) continue;
+    auto pixels = image::CopyRect(source, box.x, box.y, box.width, box.height);
+    if (!pixels) return std::nullopt;
+    auto piece = makePiece(*pixels, box);
     if (!piece) return std::nullopt;
-    UniqueImageList list(ImageList_Create(box.width, box.height, ILC_COLOR32 | ILC_MASK, 1, 0));
-    if (!list || ImageList_Add(list.get(), piece->Bitmap(), nullptr) < 0) return std::nullopt;
-    entry.pieces[i] = std::move(list);
+    entry.pieces[i] = std::move(piece);
     entry.sizes[i] = {box.width, box.height};
   }
   return entry;
 }
 
+// The border image's pieces as one-image lists.
+std::optional<BorderSliceEntry> CutSlices(const image::RuntimeImage& source, uint32_t checksum,
+                                          const std::optional<SliceRect>& given) {
+  auto makeList = [](const image::RuntimeImage& pixels, const PieceBox& box) {
+    UniqueImageList list(ImageList_Create(box.width, box.height, ILC_COLOR32 | ILC_MASK, 1, 0));
+    if (list && ImageList_Add(list.get(), pixels.Bitmap(), nullptr) < 0) list.reset();
+    return list;
+  };
+  return CutPieces<BorderSliceEntry>(source, checksum, given, makeList);
+}
+
+// The mask's pieces as regions of their non-zero pixels.
 std::optional<BorderMaskEntry> CutMask(const image::RuntimeImage& mask, uint32_t checksum,
                                        const std::optional<SliceRect>& given) {
-  BorderMaskEntry entry;
-  entry.checksum = checksum;
-  entry.slice = given ? *given : FoundSlice(mask);
-  const auto boxes = SlicePieces(mask.Width(), mask.Height(), entry.slice);
-  for (int i = 0; i < kBorderPieceCount; ++i) {
-    const PieceBox& box = boxes[i];
-    if (box.width <= 0 || box.height <= 0) continue;
-    auto piece = image::CopyRect(mask, box.x, box.y, box.width, box.height);
-    if (!piece) return std::nullopt;
-    UniqueRegion region(CreateRegionFromImage(*piece, 0));
-    if (!region) return std::nullopt;
-    entry.pieces[i] = std::move(region);
-    entry.sizes[i] = {box.width, box.height};
-  }
-  return entry;
+  auto makeRegion = [](const image::RuntimeImage& pixels, const PieceBox&) {
+    return UniqueRegion(CreateRegionFromImage(pixels, 0));
+  };
+  return CutPieces<BorderMaskEntry>(mask, checksum, given, makeRegion);
 }
 
 bool RemakeMask(BorderImageSet& set, const std::wstring& key, const image::RuntimeImage& mask,
