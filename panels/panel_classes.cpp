@@ -30,10 +30,7 @@ ClassInfo& Info(PanelClass which) {
 
 }  // namespace
 
-HINSTANCE PanelModule() {
-  HINSTANCE instance = Globals().instance;
-  return instance ? instance : GetModuleHandleW(nullptr);
-}
+HINSTANCE PanelModule() { return LibraryModule(); }
 
 bool RegisterPanelClass(PanelClass which) {
   ClassInfo& info = Info(which);

@@ -42,16 +42,11 @@ LRESULT CALLBACK AnimationWindowProc(HWND window, UINT message, WPARAM wParam, L
 // thread has ended: a class left behind would keep a procedure address inside a
 // DLL that FreeLibrary has unmapped, and a later load of the library would find
 // it "already registered" and send its mailbox's messages there.
-HINSTANCE MailboxInstance() {
-  HINSTANCE instance = Globals().instance;
-  return instance ? instance : GetModuleHandleW(nullptr);
-}
-
 bool RegisterMailboxClass() {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = AnimationWindowProc;
-  wc.hInstance = MailboxInstance();
+  wc.hInstance = LibraryModule();
   wc.lpszClassName = kMailboxClass;
   return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -188,7 +183,7 @@ void WithdrawMailbox(HWND mailbox) {
 
 void RunThread() {
   RegisterMailboxClass();
-  HWND mailbox = CreateWindowExW(0, kMailboxClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, MailboxInstance(),
+  HWND mailbox = CreateWindowExW(0, kMailboxClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, LibraryModule(),
                                  nullptr);
   if (!mailbox) return;
   if (PublishMailbox(mailbox)) {
@@ -200,7 +195,7 @@ void RunThread() {
   WithdrawMailbox(mailbox);
   // Also done by the stopper once the thread has ended; a thread that outlived
   // the stop's bound does it itself, before its module can go.
-  UnregisterClassW(kMailboxClass, MailboxInstance());
+  UnregisterClassW(kMailboxClass, LibraryModule());
 }
 
 // The system's own SetEvent and ExitThread (an import thunk would lie inside this
@@ -339,7 +334,7 @@ bool StopAnimationThread(bool underLoaderLock) {
   // A thread that did not end is left running rather than killed: it may hold the
   // animation or panel lock, and terminating it would leave that lock held forever.
   if (ended) {
-    UnregisterClassW(kMailboxClass, MailboxInstance());
+    UnregisterClassW(kMailboxClass, LibraryModule());
     // The thread set the event before it left the library and never looks at it
     // again; kept open, it would outlive the library once it is unloaded.
     if (leftLibraryEvent) CloseHandle(leftLibraryEvent);

@@ -8,4 +8,9 @@ LibraryGlobals& Globals() {
   return globals;
 }
 
+HINSTANCE LibraryModule() {
+  HINSTANCE instance = Globals().instance;
+  return instance ? instance : GetModuleHandleW(nullptr);
+}
+
 }  // namespace kelvra

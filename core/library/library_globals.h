@@ -60,4 +60,8 @@ struct LibraryGlobals {
 
 LibraryGlobals& Globals();
 
+// The module the library's window classes and windows belong to: Kelvra.dll, or
+// the program the library is linked into (before Kelvra_Init has recorded it).
+HINSTANCE LibraryModule();
+
 }  // namespace kelvra

@@ -14,20 +14,15 @@ constexpr wchar_t kWindowClass[] = L"Kelvra_Window";
 constexpr uint32_t kFrameFlags = KELVRA_WINDOW_MAXIMIZE_BOX | KELVRA_WINDOW_MINIMIZE_BOX | KELVRA_WINDOW_SIZEABLE |
                                  KELVRA_WINDOW_SYSTEM_MENU | KELVRA_WINDOW_TITLE_BAR;
 
-HINSTANCE ClassInstance() {
-  HINSTANCE instance = Globals().instance;
-  return instance ? instance : GetModuleHandleW(nullptr);
-}
-
 bool RegisterWindowClass() {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
-  if (GetClassInfoExW(ClassInstance(), kWindowClass, &existing)) return true;
+  if (GetClassInfoExW(LibraryModule(), kWindowClass, &existing)) return true;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.style = CS_DBLCLKS;
   wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = ClassInstance();
+  wc.hInstance = LibraryModule();
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kWindowClass;
@@ -67,7 +62,7 @@ HWND OpenWindow(const wchar_t* title, int x, int y, int width, int height, uint3
     y = CentredStart(area.top, int64_t{area.bottom} - area.top, outerHeight);
   }
   return CreateWindowExW(0, kWindowClass, title ? title : L"", style, x, y, ClampToInt32(outerWidth),
-                         ClampToInt32(outerHeight), parent, nullptr, ClassInstance(), nullptr);
+                         ClampToInt32(outerHeight), parent, nullptr, LibraryModule(), nullptr);
 }
 
 }  // namespace kelvra
