@@ -19,13 +19,6 @@ namespace {
 
 constexpr int kWidth = 700, kHeight = 500;
 
-double Seconds() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 // A 32-bit DIB section in its own memory DC: the paint DC the page is copied to.
 struct Surface {
   Surface(int width, int height) { canvas.Ensure(width, height); }
@@ -102,10 +95,10 @@ class BenchPage {
 void BM_PlainBitBlt(benchmark::State& state) {
   Surface source(kWidth, kHeight), target(kWidth, kHeight);
   for (auto _ : state) {
-    const double start = Seconds();
+    const double start = kelvra::bench::Seconds();
     BitBlt(target.dc(), 0, 0, kWidth, kHeight, source.dc(), 0, 0, SRCCOPY);
     GdiFlush();
-    state.SetIterationTime(Seconds() - start);
+    state.SetIterationTime(kelvra::bench::Seconds() - start);
   }
 }
 
@@ -118,10 +111,10 @@ void BM_Repaint(benchmark::State& state) {
   kelvra::PaintPanelExPage(screen.dc(), page.page(), nullptr, false);
   for (auto _ : state) {
     if (first) page.Forget();
-    const double start = Seconds();
+    const double start = kelvra::bench::Seconds();
     kelvra::PaintPanelExPage(screen.dc(), page.page(), nullptr, false);
     GdiFlush();
-    state.SetIterationTime(Seconds() - start);
+    state.SetIterationTime(kelvra::bench::Seconds() - start);
   }
 }
 

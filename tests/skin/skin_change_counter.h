@@ -13,14 +13,7 @@ namespace kelvra::test {
 class SkinChangeCounter {
  public:
   SkinChangeCounter() {
-    static const wchar_t* const cls = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = Proc;
-      wc.hInstance = GetModuleHandleW(nullptr);
-      wc.lpszClassName = L"KelvraSkinChangeCounter";
-      RegisterClassW(&wc);
-      return L"KelvraSkinChangeCounter";
-    }();
+    static const wchar_t* const cls = RegisterTestWindowClass(L"KelvraSkinChangeCounter", Proc);
     top_ = CreateWindowExW(0, PlainWindowClass(), L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
                            nullptr, GetModuleHandleW(nullptr), nullptr);
     CreateWindowExW(0, cls, L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, top_, nullptr, GetModuleHandleW(nullptr),

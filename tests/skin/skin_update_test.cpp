@@ -25,14 +25,8 @@ LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 }
 
 const wchar_t* CountingClass() {
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = CountingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KelvraSkinUpdateCounter";
-    return RegisterClassW(&wc) != 0;
-  }();
-  return registered ? L"KelvraSkinUpdateCounter" : nullptr;
+  static const wchar_t* name = kelvra::test::RegisterTestWindowClass(L"KelvraSkinUpdateCounter", CountingProc);
+  return name;
 }
 
 // One window tree for the whole suite: destroying a shown top-level window costs

@@ -51,6 +51,15 @@ class RatioReporter : public benchmark::ConsoleReporter {
   std::vector<std::string> order_;
 };
 
+// The performance counter in seconds, for rows that time their own part of an
+// iteration (state.SetIterationTime with UseManualTime).
+inline double Seconds() {
+  LARGE_INTEGER count, frequency;
+  QueryPerformanceCounter(&count);
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
 inline std::string FamilyOf(const std::string& name) { return name.substr(0, name.find('/')); }
 
 // The first argument of a family is its baseline: "BM_X/10000" compares with "BM_X/10".

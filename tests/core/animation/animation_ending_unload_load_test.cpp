@@ -9,6 +9,7 @@
 #include "core/library/library_messages.h"
 #include "tests/support/dll_exports.h"
 #include "tests/support/library_unload.h"
+#include "tests/support/win_test_helpers.h"
 
 namespace {
 
@@ -75,20 +76,16 @@ struct StuckWindowThread {
   }
   static DWORD WINAPI Run(LPVOID) {
     StuckWindowThread& s = *Self();
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"StuckAnimatedWindow";
-    RegisterClassExW(&wc);
+    const wchar_t* name = kelvra::test::RegisterTestWindowClass(L"StuckAnimatedWindow", Proc);
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     // Below a message-only window: Kelvra_End's walk over the process's top-level
     // windows would otherwise wait on this thread too.
-    HWND grandparent = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD, 0, 0, 200, 200, HWND_MESSAGE, nullptr,
-                                       wc.hInstance, nullptr);
-    HWND parent = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, grandparent,
-                                  nullptr, wc.hInstance, nullptr);
-    s.animated = CreateWindowExW(0, wc.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, parent, nullptr,
-                                 wc.hInstance, nullptr);
+    HWND grandparent =
+        CreateWindowExW(0, name, L"", WS_CHILD, 0, 0, 200, 200, HWND_MESSAGE, nullptr, instance, nullptr);
+    HWND parent =
+        CreateWindowExW(0, name, L"", WS_CHILD | WS_VISIBLE, 0, 0, 200, 200, grandparent, nullptr, instance, nullptr);
+    s.animated =
+        CreateWindowExW(0, name, L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 10, parent, nullptr, instance, nullptr);
     SetEvent(s.ready);
     MSG msg;
     while (WaitForSingleObject(s.release, 0) != WAIT_OBJECT_0) {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "tests/support/win_test_helpers.h"
+
 namespace {
 
 using VoidFn = void(WINAPI*)();
@@ -78,14 +80,8 @@ int CountProcessThreads() {
 LRESULT CALLBACK OwnProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
 
 HWND MakeOwnWindow() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = OwnProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"LoadTestOwnWindow";
-  RegisterClassExW(&wc);
-  return CreateWindowExW(0, L"LoadTestOwnWindow", L"", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                         GetModuleHandleW(nullptr), nullptr);
+  return CreateWindowExW(0, kelvra::test::RegisterTestWindowClass(L"LoadTestOwnWindow", OwnProc), L"",
+                         WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 // The animation thread, found through its mailbox and opened before it can end.

@@ -8,6 +8,7 @@
 
 #include "core/windows/common_subclass_proc.h"
 #include "kelvra.h"
+#include "tests/support/win_test_helpers.h"
 
 namespace {
 
@@ -28,15 +29,7 @@ LRESULT CALLBACK ApplicationSubclass(HWND window, UINT message, WPARAM wParam, L
 }
 
 HWND Make(DWORD style, HWND parent = nullptr) {
-  static const wchar_t* name = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = OwnProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KelvraOwnProcWindow";
-    RegisterClassExW(&wc);
-    return L"KelvraOwnProcWindow";
-  }();
+  static const wchar_t* name = kelvra::test::RegisterTestWindowClass(L"KelvraOwnProcWindow", OwnProc);
   return CreateWindowExW(0, name, L"", style, 0, 0, 100, 100, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 

@@ -17,6 +17,7 @@
 #include "core/windows/window_utility.h"
 #include "kelvra.h"
 #include "tests/support/win_test_helpers.h"
+#include "tests/support/win_test_helpers.h"
 
 namespace {
 
@@ -66,15 +67,7 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 
 const wchar_t* RecordingClass() {
-  static const wchar_t* name = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = RecordingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"KelvraRecordingWindow";
-    RegisterClassExW(&wc);
-    return L"KelvraRecordingWindow";
-  }();
+  static const wchar_t* name = kelvra::test::RegisterTestWindowClass(L"KelvraRecordingWindow", RecordingProc);
   return name;
 }
 

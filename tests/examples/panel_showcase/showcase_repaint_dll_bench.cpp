@@ -21,13 +21,6 @@ namespace {
 constexpr int kWidth = 700, kHeight = 500;
 constexpr uint32_t kSeed = 2024;
 
-double Seconds() {
-  LARGE_INTEGER count, frequency;
-  QueryPerformanceCounter(&count);
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 void PumpMessages() {
   MSG message;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -66,10 +59,10 @@ HDC WindowDc() { return GetDCEx(Window(), nullptr, DCX_CACHE); }
 void TimeCopies(benchmark::State& state, HDC target) {
   const MemoryBitmap source;
   for (auto _ : state) {
-    const double start = Seconds();
+    const double start = kelvra::bench::Seconds();
     BitBlt(target, 0, 0, kWidth, kHeight, source.dc, 0, 0, SRCCOPY);
     GdiFlush();
-    state.SetIterationTime(Seconds() - start);
+    state.SetIterationTime(kelvra::bench::Seconds() - start);
   }
 }
 
@@ -91,10 +84,10 @@ void BM_BitBltToMemory(benchmark::State& state) {
 void TimeRepaints(benchmark::State& state, HWND window) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   for (auto _ : state) {
-    const double start = Seconds();
+    const double start = kelvra::bench::Seconds();
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     GdiFlush();
-    state.SetIterationTime(Seconds() - start);
+    state.SetIterationTime(kelvra::bench::Seconds() - start);
   }
 }
 

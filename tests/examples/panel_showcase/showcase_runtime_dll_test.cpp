@@ -38,16 +38,10 @@ LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 HWND CountingWindow() {
   static HWND window = nullptr;
   if (window) return window;
-  static const bool registered = [] {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = CountingProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ShowcaseCountingWindow";
-    return RegisterClassW(&wc) != 0;
-  }();
-  EXPECT_TRUE(registered);
-  window = CreateWindowExW(0, L"ShowcaseCountingWindow", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+  const wchar_t* name = kelvra::test::RegisterTestWindowClass(L"ShowcaseCountingWindow", CountingProc);
+  window = CreateWindowExW(0, name, L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                            GetModuleHandleW(nullptr), nullptr);
+  EXPECT_TRUE(window);
   return window;
 }
 
