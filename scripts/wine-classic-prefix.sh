@@ -4,14 +4,26 @@
 # drawing paths (tests/variants.cmake). The system DLL folders are hard links to
 # the session prefix's (nothing writes them); everything else, the registry
 # first, is copied, so the two prefixes never share a file that Wine writes.
-# Usage: scripts/wine-classic-prefix.sh TARGET
+# The prefix gets its own persistent wineserver, with Wine's services and
+# desktop started here (see kelvra_start_wine_processes in wine-session.sh), not by
+# the first test that runs in it; `wine-classic-prefix.sh TARGET --stop` ends it.
+# Usage: scripts/wine-classic-prefix.sh TARGET BIN | TARGET --stop
 set -euo pipefail
-target="${1:?usage: wine-classic-prefix.sh TARGET}"
+target="${1:?usage: wine-classic-prefix.sh TARGET BIN | TARGET --stop}"
+bin="${2:?usage: wine-classic-prefix.sh TARGET BIN | TARGET --stop}"
 source_prefix="${WINEPREFIX:?the test session sets WINEPREFIX}"
+stop_server() {
+  if [ -d "$target" ]; then WINEPREFIX="$target" wineserver -k 2>/dev/null || true; fi
+}
+if [ "$bin" = --stop ]; then
+  stop_server
+  exit 0
+fi
 if [ ! -f "$source_prefix/user.reg" ]; then
   echo "wine-classic-prefix: no Wine prefix at $source_prefix" >&2
   exit 1
 fi
+stop_server  # one left by a run that stopped early
 rm -rf "$target"
 mkdir -p "$target/drive_c/windows"
 cp -a "$source_prefix"/*.reg "$source_prefix/dosdevices" "$target/"
@@ -35,3 +47,15 @@ awk -v key="$key" '
   END { if (!done) { if (!inkey) print "\n" key; print "\"ThemeActive\"=\"0\"" } }
 ' "$source_prefix/user.reg" >"$target/user.reg"
 grep -q '^"ThemeActive"="0"' "$target/user.reg"
+
+source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
+export WINEPREFIX="$target"
+# Nothing started here may hold ctest's output of this script open.
+wineserver -p </dev/null >/dev/null 2>&1 &
+log="$(dirname "$target")/wine-start-classic.log"
+if ! kelvra_start_wine_processes "$bin" "$log"; then
+  echo "wine-classic-prefix: Wine cannot run programs in $target; its output:" >&2
+  tail -n 20 "$log" >&2 || true
+  stop_server
+  exit 1
+fi

@@ -40,8 +40,16 @@ kelvra_build_host() {
 }
 
 kelvra_session_pids=()
+kelvra_session_dir=""
 kelvra_stop_session() {
   if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null || true; fi
+  # The servers of the run's other prefixes (the classic variants'), should the
+  # run have stopped before their own clean-up.
+  if [ -n "$kelvra_session_dir" ]; then
+    for prefix in "$kelvra_session_dir"/wineprefix-*; do
+      if [ -d "$prefix" ]; then WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true; fi
+    done
+  fi
   for pid in "${kelvra_session_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   for pid in "${kelvra_session_pids[@]}"; do wait "$pid" 2>/dev/null || true; done
   kelvra_session_pids=()
@@ -51,6 +59,7 @@ kelvra_start_session() {
   local dir="$1" own_display="${2:-yes}"
   mkdir -p "$dir"
   dir="$(cd "$dir" && pwd)"  # Wine takes absolute prefix paths only
+  kelvra_session_dir="$dir"
   export WINEPREFIX="$dir/wineprefix" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   trap kelvra_stop_session EXIT
   if [ "$own_display" = yes ] || [ -z "${DISPLAY:-}" ]; then
@@ -85,14 +94,48 @@ kelvra_start_session() {
   # A persistent server: test programs start in a fraction of a second against it.
   wineserver -p >/dev/null 2>&1 &
   kelvra_session_pids+=($!)
-  # The first program of a session starts Wine's services; do it here, not in a
-  # test, and fail here, with a message, when the prefix cannot run programs.
   local started=0
-  timeout 600 "$here/scripts/wine-exec.sh" cmd /c exit >"$dir/wine-start.log" 2>&1 || started=$?
+  kelvra_start_wine_processes "$dir/bin" "$dir/wine-start.log" || started=$?
   if [ $started != 0 ]; then
     echo "wine-session: Wine cannot run programs in the prefix $WINEPREFIX (exit status $started; 124 means it timed out)." >&2
     echo "wine-session: remove that folder to have it made again; Wine's output is in $dir/wine-start.log:" >&2
     tail -n 20 "$dir/wine-start.log" >&2 || true
     return 1
   fi
+}
+
+# Wine's services and its desktop process for $WINEPREFIX, whose server runs,
+# with their output in LOG. Wine starts each for the first program that needs it,
+# and it inherits that program's standard error: started by a test, it would hold
+# the test's output open, and ctest would count the test as running until the
+# server or the desktop closed, long after the test had ended (or until the test's
+# timeout). So a plain command starts the services here, and
+# BIN/session_desktop.exe makes the desktop and holds it until the server is
+# killed. Returns non-zero when Wine cannot run a program.
+kelvra_start_wine_processes() {
+  local bin="$1" log="$2"
+  local status=0
+  timeout 600 "$here/scripts/wine-exec.sh" cmd /c exit >"$log" 2>&1 </dev/null || status=$?
+  [ $status = 0 ] || return $status
+  local keeper="$bin/session_desktop.exe"
+  if [ ! -f "$keeper" ]; then
+    echo "wine-session: no $keeper (not built?): the first test to open a window starts the desktop" >&2
+    return 0
+  fi
+  local ready
+  ready="$(mktemp)"
+  "$here/scripts/wine-exec.sh" "$keeper" >"$ready" 2>>"$log" </dev/null &
+  local keeper_pid=$!
+  kelvra_session_pids+=($keeper_pid)
+  local waited=0
+  until grep -q '^ready' "$ready" 2>/dev/null; do
+    if ! kill -0 $keeper_pid 2>/dev/null || [ $waited -ge 3000 ]; then
+      echo "wine-session: session_desktop.exe did not make the desktop; output in $log" >&2
+      rm -f "$ready"
+      return 1
+    fi
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  rm -f "$ready"
 }

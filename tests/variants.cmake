@@ -37,8 +37,11 @@ endif()
 # run. kelvra_add_classic_variant(name target) runs a test program in it.
 set(KELVRA_CLASSIC_PREFIX ${CMAKE_BINARY_DIR}/wineprefix-classic)
 add_test(NAME classic_prefix
-  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-classic-prefix.sh ${KELVRA_CLASSIC_PREFIX})
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-classic-prefix.sh ${KELVRA_CLASSIC_PREFIX} ${CMAKE_BINARY_DIR}/bin)
 set_tests_properties(classic_prefix PROPERTIES FIXTURES_SETUP classic_prefix TIMEOUT 300)
+add_test(NAME classic_prefix_stop
+  COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-classic-prefix.sh ${KELVRA_CLASSIC_PREFIX} --stop)
+set_tests_properties(classic_prefix_stop PROPERTIES FIXTURES_CLEANUP classic_prefix TIMEOUT 60)
 function(kelvra_add_classic_variant name target)
   add_test(NAME ${name} COMMAND ${target} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED classic_prefix
