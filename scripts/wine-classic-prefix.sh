@@ -53,7 +53,8 @@ export WINEPREFIX="$target"
 # Nothing started here may hold ctest's output of this script open.
 wineserver -p </dev/null >/dev/null 2>&1 &
 log="$(dirname "$target")/wine-start-classic.log"
-if ! kelvra_start_wine_processes "$bin" "$log"; then
+# Test runs use the session's own Xvfb, without a window manager.
+if ! kelvra_start_wine_processes "$bin" "$log" N; then
   echo "wine-classic-prefix: Wine cannot run programs in $target; its output:" >&2
   tail -n 20 "$log" >&2 || true
   stop_server

@@ -94,8 +94,9 @@ kelvra_start_session() {
   # A persistent server: test programs start in a fraction of a second against it.
   wineserver -p >/dev/null 2>&1 &
   kelvra_session_pids+=($!)
-  local started=0
-  kelvra_start_wine_processes "$dir/bin" "$dir/wine-start.log" || started=$?
+  local started=0 managed=Y
+  [ "$own_display" = yes ] && managed=N
+  kelvra_start_wine_processes "$dir/bin" "$dir/wine-start.log" $managed || started=$?
   if [ $started != 0 ]; then
     echo "wine-session: Wine cannot run programs in the prefix $WINEPREFIX (exit status $started; 124 means it timed out)." >&2
     echo "wine-session: remove that folder to have it made again; Wine's output is in $dir/wine-start.log:" >&2
@@ -111,11 +112,15 @@ kelvra_start_session() {
 # server or the desktop closed, long after the test had ended (or until the test's
 # timeout). So a plain command starts the services here, and
 # BIN/session_desktop.exe makes the desktop and holds it until the server is
-# killed. Returns non-zero when Wine cannot run a program.
+# killed. MANAGED (Y or N) is the X11 driver's "Managed": N on our own Xvfb, which
+# runs no window manager and where hiding a managed top-level window waits 2 s for
+# one to withdraw it; Y (Wine's default) on the user's display.
+# Returns non-zero when Wine cannot run a program.
 kelvra_start_wine_processes() {
-  local bin="$1" log="$2"
+  local bin="$1" log="$2" managed="$3"
   local status=0
-  timeout 600 "$here/scripts/wine-exec.sh" cmd /c exit >"$log" 2>&1 </dev/null || status=$?
+  timeout 600 "$here/scripts/wine-exec.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f \
+    >"$log" 2>&1 </dev/null || status=$?
   [ $status = 0 ] || return $status
   local keeper="$bin/session_desktop.exe"
   if [ ! -f "$keeper" ]; then
