@@ -6,11 +6,13 @@
 #include <cwchar>
 #include <initializer_list>
 
+#include "core/library/thread_slot.h"
+
 namespace kelvra {
 
 namespace {
 
-thread_local int quietWaits = 0;  // NoMessagesWhileWaiting scopes alive on this thread
+ThreadValue quietWaits;  // NoMessagesWhileWaiting scopes alive on this thread
 
 void DefaultTimeoutHandler(const wchar_t* lockName, DWORD holderThreadId) {
 #ifndef NDEBUG
@@ -56,7 +58,7 @@ bool ReentrantLock::TryAcquire(DWORD timeoutMs) noexcept {
       return false;
     }
     if (!asked) {  // asked once per wait, and only when there is a wait
-      serveMessages = quietWaits == 0 && IsGUIThread(FALSE);
+      serveMessages = quietWaits.Get() == 0 && IsGUIThread(FALSE);
       asked = true;
     }
     WaitBetweenPolls(spin, serveMessages);
@@ -87,11 +89,11 @@ void FormatLockTimeout(wchar_t* buffer, size_t size, const wchar_t* lockName, DW
 }
 
 NoMessagesWhileWaiting::NoMessagesWhileWaiting(bool active) noexcept : active_(active) {
-  if (active_) ++quietWaits;
+  if (active_) quietWaits.Set(quietWaits.Get() + 1);
 }
 
 NoMessagesWhileWaiting::~NoMessagesWhileWaiting() {
-  if (active_) --quietWaits;
+  if (active_) quietWaits.Set(quietWaits.Get() - 1);
 }
 
 LibraryLocks& Locks() {

@@ -11,6 +11,7 @@ namespace kelvra::thread_slots {
 namespace {
 
 constexpr int kSlotCount = 8;
+constexpr int kValueCount = 4;
 
 struct ThreadBlock {
   ThreadBlock* previous = nullptr;
@@ -24,6 +25,11 @@ ThreadBlock* blocks = nullptr;
 DestroyFn destroyers[kSlotCount] = {};
 int slotsGiven = 0;
 std::atomic<DWORD> tlsIndex{TLS_OUT_OF_INDEXES};
+// The indexes of the ThreadValues, given back with the module.
+DWORD valueIndexes[kValueCount] = {};
+int valuesGiven = 0;
+
+static_assert(kNoIndex == TLS_OUT_OF_INDEXES);
 
 class ExclusiveLock {
  public:
@@ -123,6 +129,32 @@ void FreeAll() noexcept {
   }
   const DWORD index = tlsIndex.exchange(TLS_OUT_OF_INDEXES);
   if (index != TLS_OUT_OF_INDEXES) TlsFree(index);
+  while (valuesGiven > 0) TlsFree(valueIndexes[--valuesGiven]);
+}
+
+unsigned long ValueIndex(std::atomic<unsigned long>& index) noexcept {
+  const unsigned long known = index.load(std::memory_order_acquire);
+  if (known != kNoIndex) return known;
+  ExclusiveLock guard;
+  unsigned long taken = index.load(std::memory_order_relaxed);
+  if (taken != kNoIndex || valuesGiven >= kValueCount) return taken;
+  taken = TlsAlloc();
+  if (taken == TLS_OUT_OF_INDEXES) return kNoIndex;
+  valueIndexes[valuesGiven++] = taken;
+  index.store(taken, std::memory_order_release);
+  return taken;
+}
+
+intptr_t ReadValue(unsigned long index) noexcept {
+  if (index == kNoIndex) return 0;
+  const DWORD lastError = GetLastError();
+  const auto value = reinterpret_cast<intptr_t>(TlsGetValue(index));
+  SetLastError(lastError);
+  return value;
+}
+
+bool WriteValue(unsigned long index, intptr_t value) noexcept {
+  return index != kNoIndex && TlsSetValue(index, reinterpret_cast<void*>(value));
 }
 
 int LiveObjectCount() noexcept {

@@ -6,6 +6,7 @@
 
 #include "core/text/formatted_text_markup.h"
 #include "core/library/library_globals.h"
+#include "core/library/thread_slot.h"
 #include "core/text/text_alpha.h"
 #include "core/platform/win_handles.h"
 #include "panels/text_control_link.h"
@@ -19,10 +20,10 @@ using markup::Code;
 
 // Set while AlphaDrawText draws the same text again into its scratch image; per
 // thread, so another thread's text is repaired meanwhile.
-thread_local bool insideAlphaDrawText = false;
+ThreadValue insideAlphaDrawText;
 struct ReentryGuard {
-  ReentryGuard() { insideAlphaDrawText = true; }
-  ~ReentryGuard() { insideAlphaDrawText = false; }
+  ReentryGuard() { insideAlphaDrawText.Set(1); }
+  ~ReentryGuard() { insideAlphaDrawText.Set(0); }
 };
 
 UINT RunFormat(uint32_t flags) {
@@ -217,7 +218,7 @@ std::wstring DrawFormattedText(HDC dc, std::wstring_view text, RECT* rect, HFONT
   }
   if (previousFont) SelectObject(dc, previousFont);
 
-  if (!measureOnly && !insideAlphaDrawText) {
+  if (!measureOnly && !insideAlphaDrawText.Get()) {
     ReentryGuard guard;
     AlphaDrawText(dc, text, rect, font, flags);
   }

@@ -1,7 +1,7 @@
 // Per-thread objects of the library: the result string of each thread stays its
 // own until that thread's next text-returning call, and a thread's objects are
 // freed as the thread ends (by the loader's TLS callback, here in a program that
-// links the library).
+// links the library); per-thread values are each thread's own.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -61,6 +61,23 @@ TEST(ThreadSlot, LastErrorSurvivesALookUp) {
   SetLastError(ERROR_INVALID_WINDOW_HANDLE);
   ReturnText(L"again");
   EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
+}
+
+TEST(ThreadValue, EachThreadHasItsOwnStartingAtZero) {
+  static ThreadValue value;
+  ASSERT_TRUE(value.Set(5));
+  intptr_t otherStarted = -1, otherSet = -1;
+  OnOwnThread([&] {
+    otherStarted = value.Get();
+    value.Set(7);
+    otherSet = value.Get();
+  });
+  EXPECT_EQ(0, otherStarted);
+  EXPECT_EQ(7, otherSet);
+  SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+  EXPECT_EQ(5, value.Get()) << "another thread's value left this one's alone";
+  EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_WINDOW_HANDLE), GetLastError());
+  value.Set(0);
 }
 
 }  // namespace
