@@ -123,8 +123,20 @@ LRESULT OnWindowPosChanged(const Call& call) {
   return Default(call);
 }
 
+// The pages cover the panel, which draws nothing itself. Without a frame, there is
+// nothing to draw outside the client area either: the update region is simply
+// validated, which spares the WM_NCPAINT and WM_ERASEBKGND that BeginPaint sends
+// (each a trip through every hook on the thread, and both drawing nothing here).
+// The pages are children outside this validation: they paint themselves.
 LRESULT OnPaint(const Call& call) {
-  PaintDc paint(call.window);  // the pages cover the panel
+  RECT window{}, client{};
+  GetWindowRect(call.window, &window);
+  GetClientRect(call.window, &client);
+  if (window.right - window.left == client.right && window.bottom - window.top == client.bottom) {
+    RedrawWindow(call.window, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOERASE | RDW_NOFRAME);
+    return 1;
+  }
+  PaintDc paint(call.window);
   return 1;
 }
 

@@ -208,6 +208,32 @@ TEST_F(PageComposition, PanelMessagesThatRepaint) {
   EXPECT_EQ(c.paints, paints + 2);
 }
 
+// A repaint of everything paints each page once and leaves nothing invalid; a
+// panel that was given a frame still has it drawn.
+TEST_F(PageComposition, RepaintingAllPaintsThePagesAndThePanelsFrame) {
+  TestPage page(Host(), 10, 10, 100, 40, Solid(kGreen));
+  TestPage framed(Host(), 10, 60, 100, 40, Solid(kGreen));
+  SetWindowLongW(framed.panel(), GWL_STYLE, GetWindowLongW(framed.panel(), GWL_STYLE) | WS_BORDER);
+  SetWindowPos(framed.panel(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  const int paints = page.capture().paints, framedPaints = framed.capture().paints;
+  {
+    // Something else over the frame until it is drawn again.
+    HDC dc = GetWindowDC(framed.panel());
+    RECT all{0, 0, 100, 40};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(framed.panel(), dc);
+  }
+  RedrawWindow(Host(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  EXPECT_EQ(page.capture().paints, paints + 1);
+  EXPECT_EQ(framed.capture().paints, framedPaints + 1);
+  for (HWND window : {page.panel(), page.page(), framed.panel(), framed.page()})
+    EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
+  kelvra::WindowDc screen(nullptr);
+  EXPECT_EQ(GetPixel(screen, 50, 30), RGB(0, 255, 0));
+  EXPECT_EQ(GetPixel(screen, 10, 60), GetSysColor(COLOR_WINDOWFRAME));  // the frame's corner
+  EXPECT_EQ(GetPixel(screen, 50, 80), RGB(0, 255, 0));
+}
+
 TEST_F(PageComposition, PanelsWithoutRoomDrawNothing) {
   TestPage empty(Host(), 10, 10, 0, 0, Solid(kGreen));
   empty.Painted();
