@@ -53,9 +53,16 @@ MadePanel MakeTextControlPanel(HWND parent, int x, int y, SIZE size, int32_t bac
     LockGuard lock(Locks().panel);
     if (lock) CurrentPanelEx() = previous;
   }
-  if (page) return panel;
-  FreePanel(panel.number);
-  return {};
+  if (!page) {
+    FreePanel(panel.number);
+    return {};
+  }
+  // The page covers the panel, which has nothing to paint of its own: its update
+  // region from being shown is dropped now, so that the next paint goes straight
+  // to the page (a panel's WM_PAINT would only validate it, at the cost of a
+  // message through every hook on the thread).
+  RedrawWindow(panel.window, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOERASE | RDW_NOFRAME);
+  return panel;
 }
 
 }  // namespace

@@ -63,6 +63,21 @@ TEST_F(TextScreen, TheGradientIsThePageOnlyWithStyle2000) {
   EXPECT_TRUE(Reddish(At(plain, W / 2, 0)));
 }
 
+// Nothing but the window's own next paint shows a new control.
+TEST_F(TextScreen, ANewControlIsDrawnByTheNextPaint) {
+  RedrawWindow(Host(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  const int control = TextControlEx(Host(), -1, 20, 200, W, H, L"MMMM", 0);
+  RedrawWindow(Host(), nullptr, nullptr, RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpMessages();
+  Dib32 shown(W, H);
+  CaptureClientArea(PageOf(control), shown);
+  const uint32_t ground = shown.Pixel(W - 1, H - 1) & 0xFFFFFF;
+  int inked = 0;
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x) inked += (shown.Pixel(x, y) & 0xFFFFFF) != ground;
+  EXPECT_GT(inked, 20);
+}
+
 TEST_F(TextScreen, TheFillCoversThePage) {
   const int control = TextControlEx(Host(), -1, 20, 100, W, H, L"filled", 0x1000);
   SetTextControlExColour(control, 0xFFFFFF, 0x00FF00);
