@@ -218,7 +218,13 @@ void PaintBackgroundLayers(PanelExPageRecord& page, const LayerTarget& t) {
   DrawLayers(page, t, shape, cache);
   RestoreDC(t.dc, saved);
   rows.CopyOut(cache->after);
-  std::swap(cache->layerKey, cache->candidateKey);
+  // A copy, not a swap: both keys keep their own storage, so the next paint's key
+  // is read into room it already has.
+  try {
+    cache->layerKey = cache->candidateKey;
+  } catch (const std::bad_alloc&) {
+    return ApplyShapeClip(t.dc, t.r, shape, t.clip);
+  }
   cache->layersValid = true;
   ApplyShapeClip(t.dc, t.r, shape, t.clip);
 }

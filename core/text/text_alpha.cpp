@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "core/text/formatted_text.h"
@@ -23,11 +24,15 @@ namespace {
 constexpr uint32_t kOpaqueBlack = 0xFF000000u;
 
 // What one thread repairs with: its scratch canvas (kept between paints; made
-// again only when a larger text comes along) and BackupPageAlpha's stamp. Per
-// thread, so two threads painting text never share pixels; freed when the thread
-// ends.
+// again only when a larger text comes along), the DC's clip region read out
+// (region, bytes and rectangles kept, so a paint allocates nothing for it) and
+// BackupPageAlpha's stamp. Per thread, so two threads painting text never share
+// pixels; freed when the thread ends.
 struct ThreadAlphaImages {
   MemoryCanvas scratch;
+  UniqueRegion clip;
+  std::vector<unsigned char> clipData;
+  std::vector<FilterRect> clipRects;
   std::unique_ptr<image::RuntimeImage> stamp;
 };
 
@@ -40,14 +45,18 @@ MemoryCanvas& TextScratch() { return ThisThreadsAlphaImages().scratch; }
 std::unique_ptr<image::RuntimeImage>& AlphaStamp() { return ThisThreadsAlphaImages().stamp; }
 
 // The clip region of the DC as rectangles in device (back-buffer) coordinates, or
-// the box itself when the DC has none.
-std::vector<FilterRect> FilterRegion(HDC dc, const RECT& box) {
-  std::vector<FilterRect> rects;
-  UniqueRegion clip(CreateRectRgn(0, 0, 0, 0));
-  if (clip && GetClipRgn(dc, clip.get()) == 1) {
-    const DWORD size = GetRegionData(clip.get(), 0, nullptr);
-    std::vector<unsigned char> buffer(size);
-    if (size && GetRegionData(clip.get(), size, reinterpret_cast<RGNDATA*>(buffer.data()))) {
+// the box itself when the DC has none; held in the thread's scratch until the
+// next call.
+std::span<const FilterRect> FilterRegion(HDC dc, const RECT& box) {
+  ThreadAlphaImages& scratch = ThisThreadsAlphaImages();
+  std::vector<FilterRect>& rects = scratch.clipRects;
+  rects.clear();
+  if (!scratch.clip) scratch.clip.reset(CreateRectRgn(0, 0, 0, 0));
+  if (scratch.clip && GetClipRgn(dc, scratch.clip.get()) == 1) {
+    const DWORD size = GetRegionData(scratch.clip.get(), 0, nullptr);
+    std::vector<unsigned char>& buffer = scratch.clipData;
+    if (buffer.size() < size) buffer.resize(size);
+    if (size && GetRegionData(scratch.clip.get(), size, reinterpret_cast<RGNDATA*>(buffer.data()))) {
       const auto* data = reinterpret_cast<const RGNDATA*>(buffer.data());
       const auto* r = reinterpret_cast<const RECT*>(data->Buffer);
       for (DWORD i = 0; i < data->rdh.nCount; ++i) rects.push_back({r[i].left, r[i].top, r[i].right, r[i].bottom});

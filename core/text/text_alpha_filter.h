@@ -3,8 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <utility>
-#include <vector>
+#include <span>
 
 namespace kelvra {
 
@@ -18,12 +17,13 @@ struct FilterRect {
   int32_t left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// The filter with its bounds and region (rectangles in target coordinates):
-// pixels outside either are returned unchanged.
+// The filter with its bounds and region (rectangles in target coordinates, kept
+// by the caller while the filter is used): pixels outside either are returned
+// unchanged.
 class MaskAlphaFilter {
  public:
-  MaskAlphaFilter(int32_t boundRight, int32_t boundBottom, std::vector<FilterRect> region)
-      : boundRight_(boundRight), boundBottom_(boundBottom), region_(std::move(region)) {}
+  MaskAlphaFilter(int32_t boundRight, int32_t boundBottom, std::span<const FilterRect> region)
+      : boundRight_(boundRight), boundBottom_(boundBottom), region_(region) {}
 
   uint32_t operator()(int32_t x, int32_t y, uint32_t source, uint32_t target);
   int32_t running() const { return running_; }
@@ -32,7 +32,7 @@ class MaskAlphaFilter {
   bool InRegion(int32_t x, int32_t y) const;
 
   int32_t boundRight_, boundBottom_;
-  std::vector<FilterRect> region_;
+  std::span<const FilterRect> region_;
   int32_t running_ = 0;
 };
 

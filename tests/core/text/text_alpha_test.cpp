@@ -52,7 +52,8 @@ TEST(MaskAlphaFilter, Arithmetic) {
 }
 
 TEST(MaskAlphaFilter, OutsideBoundsOrRegionTheTargetIsUnchanged) {
-  MaskAlphaFilter filter(10, 10, {{2, 2, 8, 8}});
+  const kelvra::FilterRect region[] = {{2, 2, 8, 8}};
+  MaskAlphaFilter filter(10, 10, region);
   const uint32_t target = 0x40ABCDEF;
   EXPECT_EQ(filter(10, 5, Scratch(0, 255), target), target);  // right of the bounds
   EXPECT_EQ(filter(5, 10, Scratch(0, 255), target), target);  // below them
