@@ -6,6 +6,8 @@
 #include "core/border/border_image_set.h"
 #include "core/library/library_messages.h"
 #include "tests/panels/page_paint_test_support.h"
+#include "tests/support/pointer_input.h"
+#include "tests/support/screen_pixels.h"
 
 namespace {
 
@@ -211,6 +213,7 @@ TEST_F(PageComposition, PanelMessagesThatRepaint) {
 // A repaint of everything paints each page once and leaves nothing invalid; a
 // panel that was given a frame still has it drawn.
 TEST_F(PageComposition, RepaintingAllPaintsThePagesAndThePanelsFrame) {
+  ShowAndRaise(Host());
   TestPage page(Host(), 10, 10, 100, 40, Solid(kGreen));
   TestPage framed(Host(), 10, 60, 100, 40, Solid(kGreen));
   SetWindowLongW(framed.panel(), GWL_STYLE, GetWindowLongW(framed.panel(), GWL_STYLE) | WS_BORDER);
@@ -228,10 +231,12 @@ TEST_F(PageComposition, RepaintingAllPaintsThePagesAndThePanelsFrame) {
   EXPECT_EQ(framed.capture().paints, framedPaints + 1);
   for (HWND window : {page.panel(), page.page(), framed.panel(), framed.page()})
     EXPECT_FALSE(GetUpdateRect(window, nullptr, FALSE));
-  kelvra::WindowDc screen(nullptr);
-  EXPECT_EQ(GetPixel(screen, 50, 30), RGB(0, 255, 0));
-  EXPECT_EQ(GetPixel(screen, 10, 60), GetSysColor(COLOR_WINDOWFRAME));  // the frame's corner
-  EXPECT_EQ(GetPixel(screen, 50, 80), RGB(0, 255, 0));
+  Dib32 shown(200, 120);
+  CaptureClientArea(Host(), shown);
+  EXPECT_EQ(Rgb(shown.Pixel(50, 30)), Rgb(kGreen));
+  const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
+  EXPECT_EQ(Rgb(shown.Pixel(10, 60)), (GetRValue(frame) << 16u) | (GetGValue(frame) << 8u) | GetBValue(frame));
+  EXPECT_EQ(Rgb(shown.Pixel(50, 80)), Rgb(kGreen));
 }
 
 TEST_F(PageComposition, PanelsWithoutRoomDrawNothing) {
