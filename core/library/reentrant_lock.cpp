@@ -14,6 +14,39 @@ namespace {
 
 ThreadValue quietWaits;  // NoMessagesWhileWaiting scopes alive on this thread
 
+// The tick count at which this thread's outermost lock wait gives up; 0 while it
+// waits for none. A message served during a wait may wait for a lock itself, and
+// then a message served in that wait, and so on: each gives up with the outermost
+// wait rather than after a bound of its own, so however many messages arrive, a
+// thread waits for the library's locks about one bound at a time, not one per
+// message (a holder that stays stuck showed up many seconds late otherwise).
+ThreadValue waitDeadline;
+
+// Bounds longer than this (INFINITE, say) set no shared deadline: the tick
+// arithmetic below compares within half the counter's range.
+constexpr DWORD kLongestSharedBound = 0x7FFFFFFF;
+
+class SharedDeadline {
+ public:
+  SharedDeadline(DWORD start, DWORD timeoutMs) noexcept : outer_(static_cast<DWORD>(waitDeadline.Get())) {
+    if (outer_ || timeoutMs > kLongestSharedBound) return;
+    const DWORD deadline = start + timeoutMs;
+    owned_ = waitDeadline.Set(deadline ? deadline : 1);
+  }
+  ~SharedDeadline() {
+    if (owned_) waitDeadline.Set(0);
+  }
+  SharedDeadline(const SharedDeadline&) = delete;
+  SharedDeadline& operator=(const SharedDeadline&) = delete;
+
+  // The outer wait this one runs within has given up.
+  bool OuterPassed(DWORD now) const noexcept { return outer_ && static_cast<LONG>(now - outer_) >= 0; }
+
+ private:
+  DWORD outer_;
+  bool owned_ = false;
+};
+
 void DefaultTimeoutHandler(const wchar_t* lockName, DWORD holderThreadId) {
 #ifndef NDEBUG
   wchar_t text[256];
@@ -43,16 +76,21 @@ void WaitBetweenPolls(unsigned spin, bool serveMessages) {
 
 }  // namespace
 
+bool ReentrantLock::Enter() noexcept {
+  if (!TryEnterCriticalSection(&section_)) return false;
+  owner_ = GetCurrentThreadId();
+  ++depth_;
+  return true;
+}
+
 bool ReentrantLock::TryAcquire(DWORD timeoutMs) noexcept {
+  if (Enter()) return true;
   const DWORD start = GetTickCount();
+  const SharedDeadline deadline(start, timeoutMs);
   bool serveMessages = false, asked = false;
   for (unsigned spin = 0;; ++spin) {
-    if (TryEnterCriticalSection(&section_)) {
-      owner_ = GetCurrentThreadId();
-      ++depth_;
-      return true;
-    }
-    if (GetTickCount() - start >= timeoutMs) {
+    const DWORD now = GetTickCount();
+    if (now - start >= timeoutMs || deadline.OuterPassed(now)) {
       if (timeoutMs > 0)
         if (LockTimeoutHandler handler = timeoutHandler) handler(name_, owner_);
       return false;
@@ -62,6 +100,7 @@ bool ReentrantLock::TryAcquire(DWORD timeoutMs) noexcept {
       asked = true;
     }
     WaitBetweenPolls(spin, serveMessages);
+    if (Enter()) return true;
   }
 }
 

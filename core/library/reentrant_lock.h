@@ -24,7 +24,8 @@ class ReentrantLock {
   // Polls TryEnterCriticalSection until it succeeds or the bound runs out. A
   // thread with a message queue serves the messages other threads send it while it
   // waits: a holder that sends to this thread then gets its answer and lets go,
-  // instead of both waiting out the bound. A timeout is reported (see
+  // instead of both waiting out the bound. A wait inside a message served so gives
+  // up no later than the wait that served it. A timeout is reported (see
   // SetLockTimeoutHandler).
   bool TryAcquire(DWORD timeoutMs = kDefaultTimeoutMs) noexcept;
   // Only the holder may release; a release by a thread that does not hold the
@@ -34,6 +35,8 @@ class ReentrantLock {
   const wchar_t* Name() const noexcept { return name_; }
 
  private:
+  bool Enter() noexcept;  // one TryEnterCriticalSection, bookkept
+
   CRITICAL_SECTION section_;
   const wchar_t* name_;
   // Owner and depth are kept by us because CRITICAL_SECTION's fields are opaque.

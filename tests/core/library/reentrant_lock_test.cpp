@@ -183,5 +183,66 @@ TEST(ReentrantLock, QuietWaitsServeNoMessages) {
   });
 }
 
+// A message served while this thread waits waits for the same lock in its turn,
+// with a long bound of its own (as the next message might, and the next): it gives
+// up with the wait that served it, so the thread is held about one bound in all.
+ReentrantLock* gAskedInMessage = nullptr;
+DWORD gMessageWaited = 0;
+bool gMessageGotLock = true;
+
+LRESULT CALLBACK AskingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_APP || !gAskedInMessage) return DefWindowProcW(window, message, wParam, lParam);
+  const DWORD start = GetTickCount();
+  gMessageGotLock = gAskedInMessage->TryAcquire(5000);
+  gMessageWaited = GetTickCount() - start;
+  if (gMessageGotLock) gAskedInMessage->Release();
+  return 0;
+}
+
+struct LateSender {
+  HWND target;
+  HANDLE waiting;  // set once the target's thread has begun to wait
+};
+
+DWORD WINAPI SendOnceItWaits(LPVOID arg) {
+  auto* sender = static_cast<LateSender*>(arg);
+  WaitForSingleObject(sender->waiting, 5000);
+  Sleep(200);  // well inside the wait
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(sender->target, WM_APP, 0, 0, SMTO_NORMAL, 10000, &answer);
+  return 0;
+}
+
+TEST(ReentrantLock, AWaitInsideAServedMessageGivesUpWithTheWaitThatServedIt) {
+  ReentrantLock lock(L"TestLock");
+  kelvra::test::TestWindow target(kelvra::test::RegisterTestWindowClass(L"KelvraLockAskingWindow", AskingProc),
+                                  WS_POPUP, 0, 0, 10, 10);
+  Holder h{&lock, CreateEventW(nullptr, TRUE, FALSE, nullptr), CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  HANDLE holder = CreateThread(nullptr, 0, HoldLock, &h, 0, nullptr);
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(h.taken, 5000));
+  LateSender sender{target, CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  HANDLE sending = CreateThread(nullptr, 0, SendOnceItWaits, &sender, 0, nullptr);
+  gAskedInMessage = &lock;
+  gMessageWaited = 0;
+  gMessageGotLock = true;
+
+  SetEvent(sender.waiting);
+  const DWORD start = GetTickCount();
+  EXPECT_FALSE(lock.TryAcquire(1000));
+  const DWORD waited = GetTickCount() - start;
+  gAskedInMessage = nullptr;
+
+  EXPECT_FALSE(gMessageGotLock);
+  EXPECT_GT(gMessageWaited, 0u) << "the message was served during the wait";
+  EXPECT_LT(gMessageWaited, 1000u) << "it waited past the outer wait's end";
+  EXPECT_LT(waited, 2500u) << "the message's own 5 s bound held this thread";
+  SetEvent(h.release);
+  for (HANDLE thread : {holder, sending}) {
+    WaitForSingleObject(thread, 10000);
+    CloseHandle(thread);
+  }
+  for (HANDLE event : {h.taken, h.release, sender.waiting}) CloseHandle(event);
+}
+
 }  // namespace
 }  // namespace kelvra
