@@ -24,6 +24,12 @@ HANDLE leftLibraryEvent = nullptr;
 // Set by the stop before its first close message: the thread starts no call that
 // waits on the user-interface thread once the library is ending.
 std::atomic<bool> stopRequested{false};
+// Set once the thread has published its mailbox (or given up making one). Before
+// that it is in the system's thread start-up or making its window, both of which
+// may wait for the loader lock: a stop under that lock (FreeLibrary right after
+// StartKelvra) could never see it leave, and once the module had gone it would go
+// on at an unmapped address. So the start waits for this.
+std::atomic<bool> threadReady{false};
 
 // A reference on Kelvra.dll that Kelvra_End hands the ending thread, which drops
 // it with its last call (FreeLibraryAndExitThread). A thread that outlives the
@@ -182,11 +188,16 @@ void WithdrawMailbox(HWND mailbox) {
 }
 
 void RunThread() {
+  // Stopped before it began: nothing made, nothing to undo. (Making the mailbox
+  // may wait for the loader lock, which a stop in DllMain holds.)
+  if (stopRequested.load()) return;
   RegisterMailboxClass();
   HWND mailbox = CreateWindowExW(0, kMailboxClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, LibraryModule(),
                                  nullptr);
   if (!mailbox) return;
-  if (PublishMailbox(mailbox)) {
+  const bool published = PublishMailbox(mailbox);
+  threadReady.store(true);
+  if (published) {
     try {
       RunAnimations();
     } catch (...) {
@@ -199,12 +210,14 @@ void RunThread() {
 }
 
 // The system's own SetEvent and ExitThread (an import thunk would lie inside this
-// module), looked up as the thread starts: looking them up takes the loader lock,
-// which a stopper in DllMain holds while it waits for the thread.
+// module), looked up by the thread that starts the animation thread: looking them
+// up takes the loader lock, which a stopper in DllMain holds while it waits for
+// the thread.
 struct ExitEntries {
   FARPROC setEvent = nullptr;
   FARPROC exitThread = nullptr;
 };
+ExitEntries exitEntries;
 
 ExitEntries LookUpExitEntries() {
   ExitEntries entries;
@@ -245,11 +258,11 @@ ExitEntries LookUpExitEntries() {
 }
 
 DWORD WINAPI AnimationThread(LPVOID) {
-  const ExitEntries exitEntries = LookUpExitEntries();
   try {
     RunThread();
   } catch (...) {
   }
+  threadReady.store(true);
   // Nothing of the library may run once the module can go: with a reference the
   // module stays until the system's FreeLibraryAndExitThread drops it; without
   // one it may go as soon as the event is set.
@@ -294,10 +307,20 @@ bool StartAnimationThread() {
   if (!leftLibraryEvent) leftLibraryEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   if (leftLibraryEvent) ResetEvent(leftLibraryEvent);
   stopRequested.store(false);
+  threadReady.store(false);
   if (!timerPeriod.begin) timerPeriod = FindTimerPeriodApi();
+  if (!exitEntries.exitThread) exitEntries = LookUpExitEntries();
   exitReference.store(nullptr);
   globals.animationThread = CreateThread(nullptr, 0, AnimationThread, nullptr, 0, &globals.animationThreadId);
-  return globals.animationThread != nullptr;
+  if (!globals.animationThread) return false;
+  // Bounded: called where the thread cannot start (under the loader lock), the
+  // start returns anyway.
+  const DWORD start = GetTickCount();
+  while (!threadReady.load() && !ThreadEnded(globals.animationThread) && GetTickCount() - start < 5000) {
+    if (MsgWaitForMultipleObjects(1, &globals.animationThread, FALSE, 1, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1)
+      DispatchSentMessages();
+  }
+  return true;
 }
 
 bool StopAnimationThread(bool underLoaderLock) {

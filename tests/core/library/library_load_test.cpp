@@ -187,4 +187,23 @@ TEST(LibraryLoad, FreeLibraryWithoutEndThenReload) {
   EXPECT_TRUE(FreeLibrary(again.module));
 }
 
+// FreeLibrary at once after StartKelvra, before the animation thread could run a
+// line: the detach under the loader lock cannot wait for a thread that is still
+// in the system's start-up (which needs that lock), and the thread used to start
+// after the module had gone, at an unmapped address (a page fault, this process
+// gone). StartKelvra now returns once the thread is running.
+TEST(LibraryLoad, FreeLibraryRightAfterStart) {
+  for (int round = 0; round < 5; ++round) {
+    SCOPED_TRACE(round);
+    Library lib;
+    ASSERT_TRUE(lib.Load());
+    EXPECT_EQ(0, lib.start());
+    EXPECT_EQ(1, CountMailboxes()) << "the thread is running when StartKelvra returns";
+    EXPECT_TRUE(FreeLibrary(lib.module));
+    EXPECT_EQ(nullptr, GetModuleHandleW(L"Kelvra.dll"));
+    EXPECT_EQ(0, CountMailboxes());
+  }
+  Sleep(200);  // time for a thread left behind to reach the unmapped code
+}
+
 }  // namespace
