@@ -112,15 +112,21 @@ kelvra_start_session() {
 # server or the desktop closed, long after the test had ended (or until the test's
 # timeout). So a plain command starts the services here, and
 # BIN/session_desktop.exe makes the desktop and holds it until the server is
-# killed. MANAGED (Y or N) is the X11 driver's "Managed": N on our own Xvfb, which
-# runs no window manager and where hiding a managed top-level window waits 2 s for
-# one to withdraw it; Y (Wine's default) on the user's display.
-# Returns non-zero when Wine cannot run a program.
+# killed. The first program also sets two of Wine's settings: the X11 driver's
+# "Managed" to MANAGED, N on our own Xvfb, which runs no window manager and where
+# hiding a managed top-level window waits 2 s for one to withdraw it, Y (Wine's
+# default) on the user's display; and no crash dialog, so that a program that
+# crashes prints its backtrace and ends instead of waiting for a click (a test
+# until its timeout). Returns non-zero when Wine cannot run a program.
 kelvra_start_wine_processes() {
   local bin="$1" log="$2" managed="$3"
+  local settings
+  settings="$(mktemp --suffix=.reg)"
+  printf '%s\r\n' 'REGEDIT4' '' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' "\"Managed\"=\"$managed\"" '' \
+    '[HKEY_CURRENT_USER\Software\Wine\WineDbg]' '"ShowCrashDialog"=dword:00000000' >"$settings"
   local status=0
-  timeout 600 "$here/scripts/wine-exec.sh" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f \
-    >"$log" 2>&1 </dev/null || status=$?
+  timeout 600 "$here/scripts/wine-exec.sh" reg import "Z:${settings//\//\\}" >"$log" 2>&1 </dev/null || status=$?
+  rm -f "$settings"
   [ $status = 0 ] || return $status
   local keeper="$bin/session_desktop.exe"
   if [ ! -f "$keeper" ]; then

@@ -44,6 +44,6 @@ add_test(NAME classic_prefix_stop
 set_tests_properties(classic_prefix_stop PROPERTIES FIXTURES_CLEANUP classic_prefix TIMEOUT 60)
 function(kelvra_add_classic_variant name target)
   add_test(NAME ${name} COMMAND ${target} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600 FIXTURES_REQUIRED classic_prefix
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${KELVRA_TEST_TIMEOUT} FIXTURES_REQUIRED classic_prefix
     ENVIRONMENT "WINEPREFIX=${KELVRA_CLASSIC_PREFIX}")
 endfunction()
