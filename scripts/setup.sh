@@ -69,13 +69,35 @@ build_dep() {
 # Some virtual machines run a 64-bit kernel that cannot execute 32-bit programs
 # (Wine's 32-bit loader and server among them). There qemu's user-mode i386
 # emulator runs them, registered with binfmt_misc ("F": the interpreter is opened
-# now, so it also works inside other mount namespaces).
+# now, so it also works inside other mount namespaces). Debian 12's own qemu (7.2)
+# is not enough: 32-bit Wine programs that run two threads at once crash under it
+# (segmentation faults, "stack smashing detected"), so the emulator comes from
+# bookworm-backports (qemu 10), which runs them.
+qemu_major() {
+  /usr/bin/qemu-i386-static --version 2>/dev/null | sed -n 's/.*version \([0-9]*\)\..*/\1/p' | head -n1
+}
+
 ensure_i386_exec() {
-  /usr/lib/wine/wineserver32 --version >/dev/null 2>&1 && return 0
-  dpkg-query -W -f='${Status}' qemu-user-static 2>/dev/null | grep -q "install ok installed" || \
-    apt-get install -y -q --no-install-recommends qemu-user-static
   local bm=/proc/sys/fs/binfmt_misc
+  if [ ! -f "$bm/qemu-i386" ] && /usr/lib/wine/wineserver32 --version >/dev/null 2>&1; then
+    return 0  # the kernel runs 32-bit programs itself
+  fi
+  local fresh=0 major
+  major="$(qemu_major)"
+  if [ -z "$major" ] || [ "$major" -lt 8 ]; then
+    local list=/etc/apt/sources.list.d/kelvra-backports.sources
+    if [ ! -f "$list" ]; then
+      printf '%s\n' 'Types: deb' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm-backports' \
+        'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' >"$list"
+    fi
+    apt-get update -q
+    apt-get install -y -q --no-install-recommends -t bookworm-backports qemu-user-static
+    fresh=1
+  fi
   [ -f "$bm/register" ] || mount -t binfmt_misc binfmt_misc "$bm"
+  # A registration made before the emulator was replaced still holds the old
+  # binary open: make it again.
+  if [ -f "$bm/qemu-i386" ] && [ $fresh = 1 ]; then echo -1 >"$bm/qemu-i386"; fi
   if [ ! -f "$bm/qemu-i386" ]; then
     printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386-static:F' > "$bm/register"
   fi

@@ -17,6 +17,12 @@ kelvra_ensure_setup() {
   command -v g++ >/dev/null || ok=0
   for h in png.h jpeglib.h zlib.h expat.h; do [ -f "/usr/include/$h" ] || ok=0; done
   /usr/lib/wine/wineserver32 --version >/dev/null 2>&1 || ok=0
+  # Under qemu's emulator, one that runs threaded 32-bit Wine programs (setup.sh).
+  if [ -f /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
+    local major
+    major="$(/usr/bin/qemu-i386-static --version 2>/dev/null | sed -n 's/.*version \([0-9]*\)\..*/\1/p' | head -n1)"
+    [ -n "$major" ] && [ "$major" -ge 8 ] || ok=0
+  fi
   for d in expat libpng1.6 libjpeg-turbo benchmark; do
     [ -f "$deps_prefix/.stamp-$d" ] || ok=0
   done
@@ -29,14 +35,14 @@ kelvra_build() {
   local dir="$1"
   cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$here/cmake/i686-mingw32.cmake" \
     -DCMAKE_BUILD_TYPE="${KELVRA_BUILD_TYPE:-Release}" -DKELVRA_DEPS_PREFIX="$deps_prefix" >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "${KELVRA_BUILD_JOBS:-$(nproc)}"
 }
 
 # The pure code with the build machine's own compiler, under sanitizers.
 kelvra_build_host() {
   local dir="$1"
   cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --build "$dir" --parallel "${KELVRA_BUILD_JOBS:-$(nproc)}"
 }
 
 kelvra_session_pids=()
