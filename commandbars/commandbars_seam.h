@@ -4,6 +4,16 @@
 // commandbars/not_built_yet.cpp: to build one, delete it there and define it where
 // it belongs. To ask something new of commandbars/, declare it here and stub it
 // there.
+//
+// Each family answers from its own folder: commandbars/popup/ the creation hook's
+// menu calls; commandbars/menu/ CurrentMenuUIStyle, ForgetMenuPopupBackgrounds,
+// InstallMenuKeyboardHook and FreeAllMenus; commandbars/toolbar/ the toolbar
+// gadgets, IsToolBarExWindow, RedrawToolBarExsOnPage and FreeAllToolBars;
+// commandbars/rebar/ OnRebarWindowPosChanging, UpdateRebarBackgrounds,
+// FitRebarsOnPage and FreeAllRebars; commandbars/host_window/ RedrawHostWindows and
+// RestoreHostWindowProcedures; TintMenuAndToolBarIcons is the menu and toolbar
+// families' together. What all of them share (settings, hook handles, their start
+// and end steps) stays at the top of commandbars/, in commandbar_globals.
 #pragma once
 
 #include <windows.h>
@@ -18,20 +28,20 @@ namespace kelvra {
 // the tracked menu's screen-background cache watches for repaints under its first
 // popup, a paint or notification to a window that the popup overlaps marks it.
 // Nothing here: nothing is tracked, so nothing is watched
-// (commandbars/menu_tracking_hook.cpp).
+// (commandbars/popup/menu_tracking_hook.cpp).
 void OnMessageSeenByCreationHook(HWND window, UINT message);
 
 // WM_CREATE of a system popup menu window ("#32768"): while a MenuEx menu is
 // tracked, the popup gets its class's shadow style, the popup-menu procedure, and
 // a menu bar shows its title dropped down.
 // Nothing here: nothing is tracked, the popup stays the system's
-// (commandbars/menu_tracking_hook.cpp).
+// (commandbars/popup/menu_tracking_hook.cpp).
 void OnPopupMenuWindowCreated(HWND popup);
 
 // WM_CREATE of the system's menu shadow ("SysShadow"): destroyed at once while a
 // MenuEx menu is tracked (the library draws its own).
 // Nothing here: nothing is tracked, the shadow stays
-// (commandbars/menu_tracking_hook.cpp).
+// (commandbars/popup/menu_tracking_hook.cpp).
 void OnSystemShadowCreated(HWND shadow);
 
 // ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
@@ -49,10 +59,10 @@ LRESULT ToolBarExGadgetSubclass(HWND window, UINT message, WPARAM wParam, LPARAM
 // WM_WINDOWPOSCHANGING of every registered window, before the size limits, with
 // the new height (WINDOWPOS.cy), WindowMapLock released: a rebar's window
 // announces its height change (to its callback and ancestors).
-// Nothing here: no window is a rebar (commandbars/rebar_height_notify.cpp).
+// Nothing here: no window is a rebar (commandbars/rebar/rebar_height_notify.cpp).
 void OnRebarWindowPosChanging(HWND window, int newHeight);
 
-// ---- UI colours (skin/ui_colour_refresh.cpp, skin/ui_element_painter.cpp)
+// ---- UI colours (skin/ui_colours/ui_colour_setters.cpp, skin/elements/ui_element_painter.cpp)
 
 // After a UI colour or colour mode changed: every rebar rebuilds its background
 // image (force 1: even when its size did not change).
@@ -83,7 +93,7 @@ void ForgetMenuPopupBackgrounds();
 // Nothing here: `fallback`.
 uint32_t CurrentMenuUIStyle(uint32_t fallback);
 
-// ---- Panel pages (panels/page_proc.cpp, panels/panel_proc.cpp)
+// ---- Panel pages (panels/page/page_proc.cpp, panels/panel/panel_proc.cpp)
 // None of these comes with a lock held.
 
 // WM_NOTIFY of a page: true when `window`, the notification's sender, is the
@@ -102,7 +112,7 @@ void RedrawToolBarExsOnPage(HWND page);
 // Nothing here: there are no rebars.
 void FitRebarsOnPage(HWND page);
 
-// ---- Page scrolling (panels/)
+// ---- Page scrolling (panels/scrolling/page_scrolling.cpp)
 
 // SetPanelExPageScrolling turning auto-scroll on: installs the menu keyboard hook
 // (WH_KEYBOARD, into CommandBarState().menuKeyboardHook, which Kelvra_End removes)

@@ -3,9 +3,9 @@
 // bars' own headers (asked by code already here) promise as "nothing here".
 // Building one means deleting it here and defining it where it belongs.
 #include "commandbars/commandbars_seam.h"
-#include "commandbars/menu_tracking_state.h"
-#include "commandbars/popup_menu_window_proc.h"
-#include "commandbars/rebar_height_notify.h"
+#include "commandbars/popup/menu_tracking_state.h"
+#include "commandbars/popup/popup_menu_window_proc.h"
+#include "commandbars/rebar/rebar_height_notify.h"
 
 namespace kelvra {
 

@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "core/border/border_image_geometry.h"
-#include "panels/text_control_link.h"
+#include "core/text/text_control_link.h"
 
 namespace kelvra::image {
 class RuntimeImage;
@@ -25,24 +25,24 @@ class LockGuard;
 // ---- Border image sets (core/border/)
 
 // Called when a border image set takes an image given without a slice rectangle:
-// where the image's frame ends (panels/border_image_margins.cpp).
+// where the image's frame ends (panels/page/border_image_margins.cpp).
 SliceRect FindBorderImageMargins(const image::RuntimeImage& borderImage);
 
 // Called when a border image set remakes its mask: a 32-bit mask of the border
 // image, non-zero over the frame's body and the corners outside a shaped frame,
 // which a clip region cuts away; nullptr when the image gives no mask (its centre
-// reads as frame), so nothing is clipped (panels/border_image_margins.cpp).
+// reads as frame), so nothing is clipped (panels/page/border_image_margins.cpp).
 std::unique_ptr<image::RuntimeImage> CreateBorderMaskImage(const image::RuntimeImage& borderImage);
 
 // ---- The formatted-text renderer (core/text/)
 
-// The links it collects for a text control (panels/text_control_link.h); a text
+// The links it collects for a text control (core/text/text_control_link.h); a text
 // control passes its own list to DrawFormattedText.
 
 // Called with PanelLock held when text or plain GDI drawing repairs the alpha of
 // the bitmap selected in its device context: the image of the panel buffer (back
 // or alpha buffer) whose bitmap is `bitmap`, or nullptr
-// (panels/page_paint_buffers.cpp).
+// (panels/paint/page_paint_buffers.cpp).
 // The contract of these buffers: a panel buffer is written (painted, repaired,
 // faded) and freed only while PanelLock is held, by whichever thread does it; the
 // image returned here may be used only until the caller lets PanelLock go.
@@ -59,7 +59,7 @@ bool PointerOverSplitterBar();
 
 // WM_WINDOWPOSCHANGED of a window whose parent, as last seen on WM_SHOWWINDOW, is
 // `pageWindow`, WindowMapLock released: an auto-scrolling current page measures
-// its content again. Takes PanelLock itself (panels/page_child_events.cpp).
+// its content again. Takes PanelLock itself (panels/page/page_child_events.cpp).
 void OnPageChildMoved(HWND pageWindow);
 
 // WM_SHOWWINDOW of `child`, WindowMapLock held: `page` is its parent now (0 for
@@ -68,12 +68,12 @@ void OnPageChildMoved(HWND pageWindow);
 // repaints around it;
 // `windowMapLock`, the caller's, is released around the calls that send messages
 // and taken back (the caller checks Held() afterwards)
-// (panels/page_child_events.cpp).
+// (panels/page/page_child_events.cpp).
 void OnChildShownOnPage(HWND page, HWND child, HWND oldParent, LockGuard& windowMapLock);
 
 // WM_SHOWWINDOW of a click-through panel that has been moved off a page,
 // WindowMapLock released: every page of that panel decides again, on its next
-// paint, how it paints. Takes PanelLock itself (panels/page_child_events.cpp).
+// paint, how it paints. Takes PanelLock itself (panels/page/page_child_events.cpp).
 void OnPanelLeftPage(HWND panelWindow);
 
 // WM_ERASEBKGND of a visible page: the EnumChildWindows callback that keeps the
@@ -84,7 +84,7 @@ struct PaintChildBackgroundParams {
   HDC dc;       // its erase DC; children's areas are excluded from its clip region
 };
 // lParam: a PaintChildBackgroundParams*. Always continues (returns TRUE)
-// (panels/paint_child_background.cpp).
+// (panels/paint/paint_child_background.cpp).
 BOOL CALLBACK PaintChildBackgroundProc(HWND child, LPARAM params);
 
 // WM_ERASEBKGND of any window but a page, with WindowMapLock and PanelLock held
@@ -92,7 +92,7 @@ BOOL CALLBACK PaintChildBackgroundProc(HWND child, LPARAM params);
 // parent is `parent` and whose window rectangle (in the parent's client
 // coordinates, as it was at the panel's last move) meets `area` (nullptr: any
 // rectangle), in no particular order, keeping the panel list's current element
-// (panels/panel_registry.cpp).
+// (panels/panel/panel_registry.cpp).
 using PanelWindowVisitor = void (*)(HWND panelWindow, void* context);
 void ForEachPanelExWithParent(HWND parent, const RECT* area, PanelWindowVisitor visit, void* context);
 
@@ -103,7 +103,7 @@ void ForEachPanelExWithParent(HWND parent, const RECT* area, PanelWindowVisitor 
 // 0..255), repainted at once unless `noRedraw`. Takes PanelLock itself (and with
 // noRedraw no other lock) and leaves the lists' current elements as it found
 // them. Returns 1, or 0 when the panel or page is unknown
-// (panels/page_settings_look.cpp).
+// (panels/page/page_settings_look.cpp).
 int32_t SetPanelExPageAlpha(HWND panelWindow, int32_t page, int32_t alpha, bool noRedraw);
 
 }  // namespace kelvra
@@ -116,11 +116,11 @@ namespace kelvra::steps {
 // Buttons and splitters: nothing here, there are no such controls.
 void FreeAllButtons();       // FreeButtonEx(-1)
 // FreeTextControlEx(-1), then the defaults for new controls are forgotten and the
-// default font the library made goes (panels/text_control_create.cpp).
+// default font the library made goes (panels/text_control/text_control_create.cpp).
 void FreeAllTextControls();
 void FreeAllSplitters();     // FreeSplitterEx(-1)
 // FreePanelEx(-1), then the theme border sets, the page brush cache and the panel
-// and page window classes go (panels/panel_end_step.cpp).
+// and page window classes go (panels/panel/panel_end_step.cpp).
 void FreeAllPanels();
 
 }  // namespace kelvra::steps

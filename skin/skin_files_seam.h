@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "skin/skin_record.h"
+#include "skin/records/skin_record.h"
 
 namespace kelvra {
 

@@ -13,7 +13,7 @@ namespace kelvra {
 
 // Called when the visual-styles interface binds and its "scrollbar" theme opens,
 // with that theme's active-caption colour (RGB, red in the low byte): picks the
-// default UI colour theme from it (skin/default_colour_theme.cpp).
+// default UI colour theme from it (skin/ui_colours/default_colour_theme.cpp).
 void ChooseDefaultColourTheme(uint32_t themeColour);
 
 }  // namespace kelvra
@@ -21,7 +21,7 @@ void ChooseDefaultColourTheme(uint32_t themeColour);
 namespace kelvra::steps {
 
 // Kelvra_Init step 3, before the image decoders: builds the UI colour tables and
-// sets the default colour-theme word (skin/colour_tables_steps.cpp).
+// sets the default colour-theme word (skin/ui_colours/colour_tables_steps.cpp).
 void InitColourTables();
 
 }  // namespace kelvra::steps

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/image/region_from_image.h"
+#include "core/image/region/region_from_image.h"
 #include "core/library/ui_thread.h"
 #include "core/image/runtime_image.h"
 #include "panels/panels_seam.h"

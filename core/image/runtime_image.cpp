@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/image/image_decoder_registry.h"
+#include "core/image/decode/image_decoder_registry.h"
 #include "core/platform/win_handles.h"
 
 namespace kelvra::image {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "core/image/image_decode.h"
+#include "core/image/decode/image_decode.h"
 
 namespace kelvra::image {
 

@@ -9,7 +9,7 @@
 #include "core/library/thread_slot.h"
 #include "core/text/text_alpha.h"
 #include "core/platform/win_handles.h"
-#include "panels/text_control_link.h"
+#include "core/text/text_control_link.h"
 
 namespace kelvra {
 

@@ -12,7 +12,7 @@
 
 namespace kelvra {
 
-struct TextControlExLink;  // panels/text_control_link.h
+struct TextControlExLink;  // core/text/text_control_link.h
 
 // The last argument of DrawFormattedText.
 struct FormattedTextFlags {

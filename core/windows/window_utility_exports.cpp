@@ -1,4 +1,4 @@
-// Exports of the window utilities: thin shims over core/window_utility.h.
+// Exports of the window utilities: thin shims over core/windows/window_utility.h.
 #include "core/windows/window_utility.h"
 #include "kelvra.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/border/border_image_set.h"
-#include "core/image/region_from_image.h"
+#include "core/image/region/region_from_image.h"
 #include "core/image/runtime_image.h"
 #include "tests/support/win_test_helpers.h"
 
