@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/library/library_messages.h"
+#include "core/windows/windows_moved_together.h"
 #include "panels/panels_seam.h"
 
 namespace kelvra {
@@ -38,24 +39,15 @@ void PageAnimationList::DropDestroyedWindows() {
 }
 
 void PageAnimationList::MoveWindows() {
-  // DeferWindowPos naming a window that no longer exists returns NULL and the
-  // whole batch is lost. Windows were checked just now, but the user-interface
-  // thread may destroy one meanwhile: then check again and batch once more, and
-  // should that fail too, move the survivors one by one.
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    HDWP batch = BeginDeferWindowPos(static_cast<int>(entries_.size()));
-    for (const Entry& entry : entries_) {
-      if (!batch) break;
-      const AnimationWindowBox box = FrameWindowBox(entry.motion);
-      batch = DeferWindowPos(batch, entry.window, nullptr, box.x, box.y, box.width, box.height, SWP_NOREDRAW);
-    }
-    if (batch && EndDeferWindowPos(batch)) return;
-    DropDestroyedWindows();
-  }
+  moves_.clear();
   for (const Entry& entry : entries_) {
     const AnimationWindowBox box = FrameWindowBox(entry.motion);
-    SetWindowPos(entry.window, nullptr, box.x, box.y, box.width, box.height, SWP_NOREDRAW);
+    moves_.push_back(WindowMove{entry.window, box.x, box.y, box.width, box.height});
   }
+  MoveWindowsTogether(moves_, SWP_NOREDRAW);
+  // The user-interface thread may have destroyed a window meanwhile: it hears no
+  // more of this frame.
+  DropDestroyedWindows();
 }
 
 bool PageAnimationList::Notify(const std::atomic<bool>& stop) {

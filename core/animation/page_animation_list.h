@@ -10,6 +10,7 @@
 
 #include "core/animation/page_animation.h"
 #include "core/animation/page_animation_motion.h"
+#include "core/windows/windows_moved_together.h"
 
 namespace kelvra {
 
@@ -40,6 +41,7 @@ class PageAnimationList {
   bool Notify(const std::atomic<bool>& stop);
 
   std::vector<Entry> entries_;
+  std::vector<WindowMove> moves_;  // kept between frames: no allocation per frame
 };
 
 }  // namespace kelvra

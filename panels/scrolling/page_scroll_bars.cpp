@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/library/reentrant_lock.h"
+#include "core/windows/windows_moved_together.h"
 #include "panels/page/page_brush_cache.h"
 #include "panels/scrolling/page_content_tracking.h"
 #include "panels/scrolling/page_scroll_decisions.h"
@@ -85,30 +86,24 @@ void ApplyBar(const PageFit::Bar& bar) {
   SetScrollInfo(bar.window, SB_CTL, &info, FALSE);
 }
 
+WindowMove MoveOf(HWND window, const ScrollBox& b) { return WindowMove{window, b.x, b.y, b.width, b.height}; }
+
+void Place(HWND window, const ScrollBox& b) { SetWindowPos(window, nullptr, b.x, b.y, b.width, b.height, SWP_NOREDRAW); }
+
 void ApplyLayout(const PageFit& fit) {
   const ScrollBarsLayout& layout = fit.layout;
-  auto place = [](HDWP batch, HWND window, const ScrollBox& b) {
-    if (batch) return DeferWindowPos(batch, window, nullptr, b.x, b.y, b.width, b.height, SWP_NOREDRAW);
-    SetWindowPos(window, nullptr, b.x, b.y, b.width, b.height, SWP_NOREDRAW);
-    return HDWP{};
-  };
+  // No z-order flag: placing a bar also raises it above the page, which is made later.
   if (!layout.boxShown) {
-    // No z-order flag: placing a bar also raises it above the page, which is made later.
-    if (layout.placeHorizontal) place(nullptr, fit.horizontalBar, layout.horizontal);
-    if (layout.placeVertical) place(nullptr, fit.verticalBar, layout.vertical);
+    if (layout.placeHorizontal) Place(fit.horizontalBar, layout.horizontal);
+    if (layout.placeVertical) Place(fit.verticalBar, layout.vertical);
     HideIfVisible(fit.sizeBox);
     return;
   }
   if (fit.showBox && !IsWindowVisible(fit.sizeBox)) ShowWindow(fit.sizeBox, SW_SHOWNA);
-  // All three in one batch; a failed batch (a bar gone) falls back to one move each.
-  HDWP batch = BeginDeferWindowPos(3);
-  batch = place(batch, fit.horizontalBar, layout.horizontal);
-  batch = place(batch, fit.verticalBar, layout.vertical);
-  if (fit.sizeBox) batch = place(batch, fit.sizeBox, layout.box);
-  if (batch && EndDeferWindowPos(batch)) return;
-  place(nullptr, fit.horizontalBar, layout.horizontal);
-  place(nullptr, fit.verticalBar, layout.vertical);
-  if (fit.sizeBox) place(nullptr, fit.sizeBox, layout.box);
+  // All three in one batch.
+  const WindowMove moves[] = {MoveOf(fit.horizontalBar, layout.horizontal), MoveOf(fit.verticalBar, layout.vertical),
+                              MoveOf(fit.sizeBox, layout.box)};
+  MoveWindowsTogether(moves, SWP_NOREDRAW);
 }
 
 }  // namespace
