@@ -4,19 +4,16 @@
 
 #include "core/image/image_measure.h"
 #include "core/library/object_numbers.h"
-#include "core/library/reentrant_lock.h"
 #include "panels/button/button_images.h"
 #include "panels/button/button_operations.h"
 #include "panels/button/button_registry.h"
 #include "panels/button/button_skin.h"
+#include "panels/panel/family_panel.h"
 #include "panels/panel/panel_operations.h"
-#include "panels/panel/panel_registry.h"
 
 namespace kelvra {
 
 namespace {
-
-constexpr int32_t kPageNotContainer = 0x10000;
 
 // A command id no button uses: automatic numbers fit the low word of WM_COMMAND.
 // 0 when every one of them is taken.
@@ -26,50 +23,6 @@ int32_t FreshButtonNumber() {
     if (!FindButtonExByNumber(number)) return number;
   }
   return 0;
-}
-
-// The panel and its one page, made without disturbing the panel that the
-// caller's AddPanelExPage calls add to.
-struct ButtonWindows {
-  int32_t panelNumber = 0;
-  HWND panel = nullptr;
-  HWND page = nullptr;
-};
-
-ButtonWindows MakeButtonWindows(const ButtonExPlace& place, int width, int height) {
-  HWND savedCurrent = nullptr;
-  {
-    LockGuard lock(Locks().panel);
-    if (!lock) return {};
-    savedCurrent = CurrentPanelEx();
-  }
-  auto restoreCurrent = [savedCurrent] {
-    LockGuard lock(Locks().panel);
-    if (lock) CurrentPanelEx() = FindPanelExByWindow(savedCurrent) ? savedCurrent : nullptr;
-  };
-
-  const auto panelNumber =
-      static_cast<int32_t>(CreatePanel(-1, place.parent, place.x, place.y, width, height, ButtonExEventProc));
-  // No panel, no button: going on would add the page to whatever panel the
-  // caller made last.
-  if (!panelNumber) return {};
-  HWND panel = nullptr;
-  {
-    LockGuard lock(Locks().panel);
-    const PanelExRecord* record = lock ? FindPanelExByNumber(panelNumber) : nullptr;
-    if (record) panel = record->Window();
-  }
-  if (!panel) {
-    restoreCurrent();
-    return {};
-  }
-  const HWND page = AddPage(0, PageImage{nullptr, 0, 0, 0, 0, kPageNotContainer});
-  restoreCurrent();
-  if (!page) {
-    FreePanel(panelNumber);
-    return {};
-  }
-  return ButtonWindows{panelNumber, panel, page};
 }
 
 // Gives state `state` its image; 0 leaves it without a list.
@@ -94,19 +47,20 @@ ButtonExRecord* MakeButton(const ButtonExPlace& place, const wchar_t* text, cons
   const int width = place.width ? place.width : imageWidth;
   const int height = place.height ? place.height : imageHeight;
 
-  const ButtonWindows windows = MakeButtonWindows(place, width, height);
-  if (!windows.panel) return nullptr;
+  const FamilyPanel windows =
+      MakeFamilyPanel(place.parent, place.x, place.y, width, height, ButtonExEventProc, 0);
+  if (!windows.window) return nullptr;
   // The number may have been taken while the windows were made (by a procedure
   // that made buttons of its own).
   if (FindButtonExByNumber(number)) {
-    FreePanel(windows.panelNumber);
+    FreePanel(windows.number);
     return nullptr;
   }
 
   auto record = std::make_unique<ButtonExRecord>();
   record->number = number;
-  record->window = windows.panel;
-  record->panelNumber = windows.panelNumber;
+  record->window = windows.window;
+  record->panelNumber = windows.number;
   record->page = windows.page;
   record->width = width;
   record->height = height;
@@ -116,7 +70,7 @@ ButtonExRecord* MakeButton(const ButtonExPlace& place, const wchar_t* text, cons
   record->component = component;
   ButtonExRecord* button = EnterButtonEx(std::move(record));
   if (!button) {
-    FreePanel(windows.panelNumber);
+    FreePanel(windows.number);
     return nullptr;
   }
   for (int state : {kButtonNormal, kButtonHot, kButtonPressed, kButtonDisabled})

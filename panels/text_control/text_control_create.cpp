@@ -5,8 +5,9 @@
 
 #include "core/library/object_numbers.h"
 #include "core/library/reentrant_lock.h"
+#include "panels/panel/family_panel.h"
 #include "panels/panel/panel_operations.h"
-#include "panels/panel/panel_registry.h"
+#include "panels/panel/panel_record.h"
 #include "panels/panels_seam.h"
 #include "panels/text_control/text_control_operations.h"
 #include "panels/text_control/text_control_registry.h"
@@ -21,47 +22,15 @@ int32_t FreshTextControlNumber() {
   return number;
 }
 
-struct MadePanel {
-  int32_t number = 0;
-  HWND window = nullptr;
-};
-
-// The panel and its page, made with PanelLock taken and released by the panel
-// code itself; the panel that pages were being added to stays so. Returns the
-// panel, or none (nothing left behind).
-MadePanel MakeTextControlPanel(HWND parent, int x, int y, SIZE size, int32_t background) {
-  HWND previous = nullptr;
-  {
-    LockGuard lock(Locks().panel);
-    if (!lock) return {};
-    previous = CurrentPanelEx();
-  }
-  MadePanel panel;
-  panel.number = static_cast<int32_t>(CreatePanel(-1, parent, x, y, size.cx, size.cy, TextControlExEventProc));
-  if (!panel.number) return {};
-  {
-    LockGuard lock(Locks().panel);
-    const PanelExRecord* record = lock ? FindPanelExByNumber(panel.number) : nullptr;
-    if (record) {
-      panel.window = record->Window();
-      CurrentPanelEx() = panel.window;
-    }
-  }
-  const HWND page =
-      panel.window ? AddPage(background, PageImage{nullptr, 0, 0, 0, 0, kImageNoContainer}) : nullptr;
-  {
-    LockGuard lock(Locks().panel);
-    if (lock) CurrentPanelEx() = previous;
-  }
-  if (!page) {
-    FreePanel(panel.number);
-    return {};
-  }
-  // The page covers the panel, which has nothing to paint of its own: its update
-  // region from being shown is dropped now, so that the next paint goes straight
-  // to the page (a panel's WM_PAINT would only validate it, at the cost of a
-  // message through every hook on the thread).
-  RedrawWindow(panel.window, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOERASE | RDW_NOFRAME);
+// The control's panel and page. The page covers the panel, which has nothing to
+// paint of its own: its update region from being shown is dropped now, so that
+// the next paint goes straight to the page (a panel's WM_PAINT would only validate
+// it, at the cost of a message through every hook on the thread).
+FamilyPanel MakeTextControlPanel(HWND parent, int x, int y, SIZE size, int32_t background) {
+  const FamilyPanel panel =
+      MakeFamilyPanel(parent, x, y, size.cx, size.cy, TextControlExEventProc, background);
+  if (panel.window)
+    RedrawWindow(panel.window, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN | RDW_NOERASE | RDW_NOFRAME);
   return panel;
 }
 
@@ -93,7 +62,7 @@ intptr_t CreateTextControl(HWND parent, int32_t number, int x, int y, int width,
       background = static_cast<int32_t>(record->settings.gradient);
   }
 
-  const MadePanel panel = MakeTextControlPanel(parent, x, y, size, background);
+  const FamilyPanel panel = MakeTextControlPanel(parent, x, y, size, background);
   if (!panel.window) return 0;
   LockGuard lock(Locks().textControl);
   // The number may have been taken while the panel was being made (a window
