@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "panels/page/page_skin_values.h"
+
 namespace kelvra {
 
 // The anchor bits of an image or text placement.
@@ -22,9 +24,7 @@ struct ButtonExPlacement {
 };
 
 // Room kept free around an image or the text.
-struct ButtonExPadding {
-  int32_t top = 0, left = 0, bottom = 0, right = 0;
-};
+using ButtonExPadding = SkinEdges;
 
 struct ButtonExLayoutInput {
   int32_t pageWidth = 0, pageHeight = 0;

@@ -3,6 +3,7 @@
 
 #include "core/library/reentrant_lock.h"
 #include "panels/page/page_invalidation.h"
+#include "panels/page/page_look.h"
 #include "panels/page/page_settings.h"
 #include "panels/panel/panel_record.h"
 
@@ -18,23 +19,11 @@ RECT AreaIn(HWND button, HWND target) {
   return rect;
 }
 
-void SetLayer(intptr_t panel, const ButtonExPageLayer& layer, int32_t extraFlags) {
-  SetPageBackground(panel, 0,
-                    PageBackgroundRequest{layer.value, reinterpret_cast<intptr_t>(layer.image), layer.x, layer.y,
-                                          layer.width, layer.height, layer.flags | extraFlags},
-                    false);
-}
-
 }  // namespace
 
 void SetButtonPageLook(int32_t panelNumber, const ButtonExLook& look, bool withCursor) {
   const intptr_t panel = panelNumber;
-  SetLayer(panel, look.background, 0);
-  SetLayer(panel, look.overlay, kImageSetsOverlay);
-  // The skin names the margins; the border set takes them as a slice rectangle.
-  const ButtonExMargins& m = look.borderMargins;
-  const RECT slice{m.left, m.top, m.right, m.bottom};
-  SetPageBorder(panel, 0, look.borderImage, look.borderMask, m.AllGiven() ? &slice : nullptr, false);
+  SetPageLook(panel, 0, look);
   if (withCursor && look.cursor) SetPageCursor(panel, 0, reinterpret_cast<intptr_t>(look.cursor));
 }
 

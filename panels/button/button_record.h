@@ -12,6 +12,7 @@
 #include "core/library/control_list.h"
 #include "core/platform/win_handles.h"
 #include "panels/button/button_layout.h"
+#include "panels/page/page_look.h"
 
 namespace kelvra {
 
@@ -37,27 +38,9 @@ enum ButtonExCheckState : uint8_t {
   kCheckInbetween = 2,  // tri-state buttons only
 };
 
-// A border's slice margins as a skin names them.
-struct ButtonExMargins {
-  int32_t top = 0, left = 0, bottom = 0, right = 0;
-  bool AllGiven() const { return top && left && bottom && right; }
-};
-
-// A page's background or overlay in one look: what SetPanelExPageBackground takes.
-struct ButtonExPageLayer {
-  int32_t value = 0;  // ThemeBackgroundCode, gradient handle, or -1 for none
-  HANDLE image = nullptr;
-  int32_t x = 0, y = 0;                  // the image's placement
-  int32_t width = 0, height = 0;         // 0: the image's own size
-  int32_t flags = 0;                     // PageImageFlags
-};
-
-// One visual state's look, as read from the skin (all 0 when the skin gives none).
-struct ButtonExLook {
-  ButtonExPageLayer background, overlay;
-  HBITMAP borderImage = nullptr;
-  ButtonExMargins borderMargins;
-  intptr_t borderMask = 0;
+// One visual state's look, as read from the skin (all 0 when the skin gives none):
+// the page's look (background, overlay, border) and the button's own content.
+struct ButtonExLook : PageLook {
   ButtonExPlacement image, text;
   ButtonExPadding imagePadding, textPadding;
   HFONT font = nullptr;    // 0: DefaultUIFont

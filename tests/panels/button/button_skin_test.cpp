@@ -106,7 +106,7 @@ TEST_F(ButtonSkin, BorderMarginsMapByName) {
   Set(L"hot", L"border image", L"top: 3; left: 5; bottom: 0; right: 13;");
   SetSkinPropertyData(skin_, L"buttonex", L"hot", L"border image", border);
   ASSERT_EQ(Apply(), 1);
-  const ButtonExMargins m = Look(0).borderMargins;
+  const SkinEdges m = Look(0).borderMargins;
   EXPECT_EQ(std::to_string(m.top) + " " + std::to_string(m.left) + " " + std::to_string(m.bottom) + " " +
                 std::to_string(m.right),
             "3 5 17 13");
