@@ -17,6 +17,10 @@ namespace {
 using namespace kelvra;
 using namespace kelvra::test;
 
+// Every frame of an animation, however slow the machine: a loaded one (a whole
+// suite building beside this program) took more than 5 s for the longer one.
+constexpr DWORD kAnimationBoundMs = 30000;
+
 struct Frame {
   int alpha;
   int height;
@@ -88,7 +92,7 @@ TEST_F(PanelAnimation, PagesFadeInAndOutAsTheyMove) {
     const std::vector<Frame> expected = Computed(nest.Rect().bottom - nest.Rect().top, target);
     frames_.clear();
     ASSERT_TRUE(nest.Animate(target));
-    ASSERT_TRUE(PumpUntil([&] { return frames_[nest.outer].size() >= expected.size(); }));
+    ASSERT_TRUE(PumpUntil([&] { return frames_[nest.outer].size() >= expected.size(); }, kAnimationBoundMs));
     PumpMessagesFor(100);
     EXPECT_EQ(expected, frames_[nest.outer]);
     ASSERT_FALSE(frames_[nest.outer].empty());
@@ -105,9 +109,9 @@ TEST_F(PanelAnimation, OverlappingAnimationsFadeOverTheirOwnDistances) {
   };
   const std::vector<Frame> expectedA = Computed(100, 500), expectedB = Computed(100, 150);
   ASSERT_TRUE(a.Animate(500));
-  ASSERT_TRUE(PumpUntil([&] {
-    return frames_[a.outer].size() >= expectedA.size() && frames_[b.outer].size() >= expectedB.size();
-  }));
+  ASSERT_TRUE(PumpUntil(
+      [&] { return frames_[a.outer].size() >= expectedA.size() && frames_[b.outer].size() >= expectedB.size(); },
+      kAnimationBoundMs));
   PumpMessagesFor(100);
   EXPECT_EQ(expectedA, frames_[a.outer]);
   EXPECT_EQ(expectedB, frames_[b.outer]);
