@@ -18,7 +18,7 @@ install_packages() {
   local pkgs=(cmake ninja-build g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
               mingw-w64-i686-dev libz-mingw-w64-dev wine wine32:i386 wine32-preloader:i386 xvfb x11-apps
               googletest dpkg-dev xauth
-              g++ libpng-dev libjpeg-dev zlib1g-dev libexpat1-dev)
+              g++ libpng-dev libjpeg-dev zlib1g-dev libexpat1-dev clang libclang-rt-14-dev)
   local missing=()
   for p in "${pkgs[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,6 +16,9 @@ kelvra_ensure_setup() {
   # machine's own compiler and libraries.
   command -v g++ >/dev/null || ok=0
   for h in png.h jpeglib.h zlib.h expat.h; do [ -f "/usr/include/$h" ] || ok=0; done
+  # The fuzz build: clang with libFuzzer and the sanitizers' runtimes.
+  command -v clang++ >/dev/null || ok=0
+  compgen -G "/usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a" >/dev/null || ok=0
   /usr/lib/wine/wineserver32 --version >/dev/null 2>&1 || ok=0
   # Under qemu's emulator, one that runs threaded 32-bit Wine programs (setup.sh).
   if [ -f /proc/sys/fs/binfmt_misc/qemu-i386 ]; then
@@ -42,6 +45,15 @@ kelvra_build() {
 kelvra_build_host() {
   local dir="$1"
   cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$dir" --parallel "${KELVRA_BUILD_JOBS:-$(nproc)}"
+}
+
+# The fuzz targets of the pure code, built with clang and libFuzzer
+# (cmake/HostBuild.cmake with KELVRA_FUZZ).
+kelvra_build_fuzz() {
+  local dir="$1"
+  cmake -S "$here" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVRA_FUZZ=ON \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
   cmake --build "$dir" --parallel "${KELVRA_BUILD_JOBS:-$(nproc)}"
 }
 
