@@ -3,6 +3,14 @@
  * for 32-bit Windows. Every export is a plain __stdcall function with an
  * undecorated name; arguments and results are 32-bit values. Text is UTF-16.
  *
+ * Linking (32-bit programs only; ship bin/Kelvra.dll beside the program):
+ *  - MinGW-w64:  -I <sdk>/include, then -L <sdk>/lib -lKelvra (libKelvra.dll.a)
+ *  - MSVC:       /I <sdk>\include, and link <sdk>\lib\Kelvra.lib
+ *  - CMake:      find_package(Kelvra 1.36 REQUIRED) with <sdk> in CMAKE_PREFIX_PATH,
+ *                then target_link_libraries(app PRIVATE Kelvra::Kelvra)
+ * The library starts itself when the DLL is loaded: call StartKelvra on the
+ * user-interface thread, and Kelvra_End before the program ends.
+ *
  * Conventions used throughout:
  *  - Success is 1 and failure 0 unless an export says otherwise.
  *  - Exports that return text return a pointer to the library's result string,

@@ -28,7 +28,7 @@ KELVRA_API int KELVRA_CALL Kelvra_End(void) {
   return 0;
 }
 
-KELVRA_API float KELVRA_CALL KelvraVersion(void) { return 1.36f; }
+KELVRA_API float KELVRA_CALL KelvraVersion(void) { return KELVRA_VERSION_VALUE; }
 
 KELVRA_API int KELVRA_CALL HWord(int value) { return static_cast<int>((static_cast<unsigned>(value) >> 16) & 0xFFFFu); }
 
