@@ -672,6 +672,62 @@ KELVRA_API int KELVRA_CALL SetTextControlExStyle(int control, int style);
 
 /* ==== SplitterEx ========================================================= */
 
+/* A splitter divides a rectangle of parent between two of the caller's windows
+ * (gadgets: left and right, or top and bottom with flag 0x1) with a skinned bar
+ * that the user drags; the gadgets are moved onto the splitter and stay the
+ * caller's. The bar keeps its place as a percentage of the splitter, so it
+ * scales on resize. The top-level window of the bar is posted three messages,
+ * each with wParam the bar's page window: 0x8D3B when the pointer enters (lParam
+ * 1) or leaves (0) the bar, 0x8D3C when a drag starts and 0x8D3D when it ends
+ * (lParam: the mouse position in the bar's page, as the mouse message gave it);
+ * every drag started ends exactly once, also when the capture is taken away or
+ * the splitter freed. A splitter argument is its number or its window. */
+
+/* Creates a splitter at (x, y) of width by height in parent, holding first and
+ * second (either may be 0 and come later by attribute 32 or 64). skin: a skin
+ * (component "splitterex"), or 0 for the built-in "syssplitterskin", 1 for
+ * "syssplitter2skin", 0x2000000 for "office2007splitterskin"; a value that is
+ * no skin gives "syssplitterskin". flags: 0x1 stacked; 0x10000, 0x20000, 0x40000
+ * or 0x80000 the click-to-snap side (top, left, bottom, right: a click on the
+ * bar gives that side its minimum, a second click brings it back; the first
+ * set counts); 0x1000 starts snapped to that side. Returns the number chosen
+ * when number is -1, else the splitter's window; 0 when the number is in use or
+ * none of parent, first and second is a window (nothing is left behind). */
+KELVRA_API int KELVRA_CALL SplitterEx(HWND parent, int number, int x, int y, int width, int height, HWND first,
+                                      HWND second, HANDLE skin, int flags);
+/* Sets an attribute and lays the splitter out again: 1 orientation (1 stacked,
+ * anything else side by side); 2, 4 the first gadget's minimum and maximum, 8, 16
+ * the second's (pixels; a maximum of 0 is none); 32, 64 the first and second
+ * gadget (the old one goes back to the splitter's parent; a value that is no
+ * window changes nothing and returns 0); 128, 256 collapse the first or second
+ * gadget (non-zero hides it and the bar, 0 shows them); 512 the bar's left (top
+ * when stacked) in pixels, within the limits; 1024 the click-to-snap restore
+ * distance (no re-layout); 2048 the click-to-snap side (0x10000, 0x20000,
+ * 0x40000 or 0x80000; another value changes nothing and returns 0). Other codes
+ * only lay out again. Returns 1; 0 when the splitter is unknown. */
+KELVRA_API int KELVRA_CALL SetSplitterExAttribute(int splitter, int code, int value);
+/* The attribute's value (codes as SetSplitterExAttribute; 1 gives 1 stacked,
+ * -1 side by side; 128 and 256 give 0 or 1; 512 the bar's current left or top).
+ * -1 for another code or an unknown splitter. */
+KELVRA_API int KELVRA_CALL GetSplitterExAttribute(int splitter, int code);
+/* Reads the bar's size and paddings ("gripper size", "first padding", "second
+ * padding" of states "normal" and "normal vertical") and the looks of the
+ * splitter and its bar in the states "normal", "hot", "pressed" and "disabled"
+ * (" vertical" appended when stacked; the bar's properties start with
+ * "gripper ") from a skin's component (NULL or "": the splitter's own,
+ * "splitterex" at first), then lays the splitter out; noRedraw non-zero leaves
+ * the repaint to the caller. Returns 1; 0 when the splitter or the skin is
+ * unknown. */
+KELVRA_API int KELVRA_CALL SetSplitterExSkin(int splitter, HANDLE skin, LPCWSTR component, BYTE noRedraw);
+/* The skin the splitter's looks were last read from; 0 when unknown. */
+KELVRA_API HANDLE KELVRA_CALL GetSplitterExSkin(int splitter);
+/* The window of the splitter whose number is `number` (numbers only); 0 when
+ * unknown. */
+KELVRA_API HWND KELVRA_CALL SplitterExID(int number);
+/* Frees a splitter (-1: every splitter), ending a drag in progress; its gadgets
+ * go back to the splitter's parent. 1, or 0 when the splitter is unknown. */
+KELVRA_API int KELVRA_CALL FreeSplitterEx(int splitter);
+
 /* ==== MenuEx menus ======================================================= */
 
 /* ==== Hot keys =========================================================== */

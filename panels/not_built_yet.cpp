@@ -4,16 +4,3 @@
 // one means deleting it here and defining it where it belongs.
 #include "panels/panels_seam.h"
 
-namespace kelvra {
-
-// ---- Asked from outside panels/ (panels/panels_seam.h)
-
-bool PointerOverSplitterBar() { return false; }
-
-}  // namespace kelvra
-
-namespace kelvra::steps {
-
-void FreeAllSplitters() {}
-
-}  // namespace kelvra::steps

@@ -54,7 +54,7 @@ image::RuntimeImage* FindPanelBackBufferImage(HBITMAP bitmap);
 
 // WM_MOUSEMOVE, WindowMapLock held: true while the pointer is over a splitter bar
 // (the splitters' hover flag); top-level windows then do not see the move.
-// Nothing here: false.
+// Reads the flag and IsWindow only (panels/splitter/splitter_hover.cpp).
 bool PointerOverSplitterBar();
 
 // WM_WINDOWPOSCHANGED of a window whose parent, as last seen on WM_SHOWWINDOW, is
@@ -113,12 +113,11 @@ namespace kelvra::steps {
 // Kelvra_End step 3 frees every control family by family; these four come after
 // FreeToolBarEx(-1) (buttons), after FreeMenuEx(-1) (text controls, splitters)
 // and last (panels). Each frees all controls of its family.
-// Buttons and splitters: nothing here, there are no such controls.
-void FreeAllButtons();       // FreeButtonEx(-1)
+void FreeAllButtons();       // FreeButtonEx(-1) (panels/button_free.cpp)
 // FreeTextControlEx(-1), then the defaults for new controls are forgotten and the
 // default font the library made goes (panels/text_control/text_control_create.cpp).
 void FreeAllTextControls();
-void FreeAllSplitters();     // FreeSplitterEx(-1)
+void FreeAllSplitters();     // FreeSplitterEx(-1), drags included (panels/splitter/splitter_free.cpp)
 // FreePanelEx(-1), then the theme border sets, the page brush cache and the panel
 // and page window classes go (panels/panel/panel_end_step.cpp).
 void FreeAllPanels();

@@ -38,6 +38,11 @@ constexpr UINT SplitterHoverMessage = 0x8D3B;
 // page window; lParam: the mouse message's lParam.
 constexpr UINT SplitterDragStartMessage = 0x8D3C;
 constexpr UINT SplitterDragEndMessage = 0x8D3D;
+// Posted by a splitter's drag hook to the bar page being dragged, at most one
+// waiting at a time, so that the bar moves on its own thread's turn instead of
+// inside the hook. wParam 0; lParam 0 (the pointer's place is kept by the
+// splitters). Result ignored.
+constexpr UINT SplitterDragStepMessage = 0x8D3E;
 
 // Goes to a rebar's user callback, then is sent to its top-level ancestor and to its
 // parent, when the rebar's height differs from the last one announced. wParam: the

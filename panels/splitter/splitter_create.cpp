@@ -1,0 +1,136 @@
+// SplitterEx: the container panel and the bar panel, each with one page, the
+// gadgets moved onto the container's page, the skin applied and the whole laid
+// out by the container's first resize.
+#include <memory>
+
+#include "core/library/object_numbers.h"
+#include "core/library/reentrant_lock.h"
+#include "panels/page_settings.h"
+#include "panels/panel_operations.h"
+#include "panels/panel_registry.h"
+#include "panels/splitter/splitter_operations.h"
+#include "panels/splitter/splitter_registry.h"
+#include "panels/splitter/splitter_skin.h"
+#include "skin/skin_list.h"
+
+namespace kelvra {
+
+namespace {
+
+constexpr int32_t kPageNotContainer = 0x10000;
+
+// PROVISIONAL: replaced by the shared family panel maker.
+struct FamilyPanel {
+  int32_t number = 0;
+  HWND panel = nullptr;
+  HWND page = nullptr;
+};
+FamilyPanel MakePanel(HWND parent, WNDPROC callback) {
+  HWND savedCurrent = nullptr;
+  {
+    LockGuard lock(Locks().panel);
+    if (!lock) return {};
+    savedCurrent = CurrentPanelEx();
+  }
+  auto restoreCurrent = [savedCurrent] {
+    LockGuard lock(Locks().panel);
+    if (lock) CurrentPanelEx() = FindPanelExByWindow(savedCurrent) ? savedCurrent : nullptr;
+  };
+  const auto number = static_cast<int32_t>(CreatePanel(-1, parent, 0, 0, 0, 0, callback));
+  if (!number) return {};
+  HWND panel = nullptr;
+  {
+    LockGuard lock(Locks().panel);
+    const PanelExRecord* record = lock ? FindPanelExByNumber(number) : nullptr;
+    if (record) panel = record->Window();
+  }
+  if (!panel) {
+    restoreCurrent();
+    return {};
+  }
+  const HWND page = AddPage(0, PageImage{nullptr, 0, 0, 0, 0, kPageNotContainer});
+  restoreCurrent();
+  if (!page) {
+    FreePanel(number);
+    return {};
+  }
+  return FamilyPanel{number, panel, page};
+}
+
+// A number no splitter uses, 0 when none could be found.
+int32_t FreshSplitterNumber() {
+  for (int tries = 0; tries < 0x10000; ++tries) {
+    const int32_t number = NewObjectNumber();
+    if (number != 0 && number != -1 && !FindSplitterExByNumber(number)) return number;
+  }
+  return 0;
+}
+
+bool IsNumberFree(int32_t number) { return !FindSplitterExByNumber(number); }
+
+}  // namespace
+
+intptr_t CreateSplitter(const SplitterExPlace& place) {
+  int32_t number = place.number;
+  if (number == -1) {
+    number = FreshSplitterNumber();
+    if (!number) return 0;
+  } else if (!IsNumberFree(number)) {
+    return 0;
+  }
+  // Gadgets may come later (by attribute), but something must be a window.
+  if (!IsWindow(place.parent) && !IsWindow(place.first) && !IsWindow(place.second)) return 0;
+
+  const FamilyPanel container = MakePanel(place.parent, SplitterExContainerProc);
+  if (!container.panel) return 0;
+  const FamilyPanel bar = MakePanel(container.page, SplitterExBarProc);
+  if (!bar.panel) {
+    FreePanel(container.number);
+    return 0;
+  }
+  // The number may have been taken while the windows were made.
+  if (!IsNumberFree(number)) {
+    FreePanel(bar.number);
+    FreePanel(container.number);
+    return 0;
+  }
+  const bool stacked = place.flags & kSplitterStacked;
+  SetPageCursor(bar.number, 0, reinterpret_cast<intptr_t>(stacked ? IDC_SIZENS : IDC_SIZEWE));
+
+  auto record = std::make_unique<SplitterExRecord>();
+  record->number = number;
+  record->window = container.panel;
+  record->containerPanel = container.number;
+  record->containerPage = container.page;
+  record->barPanel = bar.number;
+  record->bar = bar.panel;
+  record->barPage = bar.page;
+  record->first = IsWindow(place.first) ? place.first : nullptr;
+  record->second = IsWindow(place.second) ? place.second : nullptr;
+  record->flags = place.flags;
+  record->position = StartPosition(place.flags);
+  record->snapMode = SnapModeFromFlags(place.flags);
+  SplitterExRecord* splitter = EnterSplitterEx(std::move(record));
+  if (!splitter) {
+    FreePanel(bar.number);
+    FreePanel(container.number);
+    return 0;
+  }
+  const HWND first = splitter->first, second = splitter->second;
+  if (first) SetParent(first, container.page);
+  if (second) SetParent(second, container.page);
+
+  // A value that is no skin gets the plain built-in look, as 0 does: a bar
+  // without a size could never be seen or dragged.
+  uintptr_t skin = ChooseSplitterSkin(place.skin);
+  if (!FindSkin(skin)) skin = ChooseSplitterSkin(0);
+  if (SplitterExRecord* again = FindSplitterExByNumber(number)) ApplySplitterSkin(*again, skin, L"", false);
+
+  const SplitterExRecord* made = FindSplitterExByNumber(number);
+  if (!made || made->Container() != container.panel) return 0;
+  MoveWindow(container.panel, place.x, place.y, place.width, place.height, TRUE);
+  if (!FindSplitterExByNumber(number)) return 0;
+  return place.number == -1 ? number : reinterpret_cast<intptr_t>(container.panel);
+}
+
+}  // namespace kelvra

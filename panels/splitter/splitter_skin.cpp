@@ -1,0 +1,136 @@
+// SetSplitterExSkin: the bar sizes and paddings of both orientations and the
+// four looks of container and bar, read once, so that state changes only copy
+// stored values to the pages.
+#include "panels/splitter/splitter_skin.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/library/library_messages.h"
+#include "panels/button_skin_values.h"
+#include "panels/page_invalidation.h"
+#include "panels/splitter/splitter_move.h"
+#include "panels/splitter/splitter_operations.h"
+#include "panels/splitter/splitter_registry.h"
+#include "skin/builtin_skins.h"
+#include "skin/colour_theme_words.h"
+#include "skin/skin_list.h"
+#include "skin/skin_number_reader.h"
+#include "skin/skin_tree.h"
+#include "skin/skin_value_readers.h"
+#include "skin/system_colour_lookups.h"
+
+namespace kelvra {
+
+namespace {
+
+constexpr std::array<std::wstring_view, kSplitterLookCount> kStateNames{L"normal", L"hot", L"pressed", L"disabled"};
+
+constexpr uintptr_t kOffice2007Selector = 0x2000000;  // UISTYLE_OFFICE2007
+
+// A property's param by name ("" when the property or the param is missing).
+SkinParamReader ParamsOf(const SkinPropertyRecord* property) {
+  return [value = property ? property->value : std::wstring()](std::wstring_view name) {
+    return LookupSkinPropertyParam(value, name, SystemColourLookups());
+  };
+}
+
+SplitterEdges Edges(const SkinParamReader& params) {
+  const ButtonExPadding e = ReadEdges(params);
+  return SplitterEdges{e.left, e.top, e.right, e.bottom};
+}
+
+// "gripper size", "first padding" and "second padding" of one state.
+SplitterOrientationSizes ReadSizes(const SkinRecord& skin, std::wstring_view component, std::wstring_view state,
+                                   const std::wstring& themeWord) {
+  auto property = [&](std::wstring_view name) { return ReadSkinProperty(skin, component, state, name, themeWord); };
+  const SkinParamReader size = ParamsOf(property(L"gripper size"));
+  SplitterOrientationSizes out;
+  out.barWidth = ReadSkinInteger(size(L"width"));
+  out.barHeight = ReadSkinInteger(size(L"height"));
+  out.firstPadding = Edges(ParamsOf(property(L"first padding")));
+  out.secondPadding = Edges(ParamsOf(property(L"second padding")));
+  return out;
+}
+
+}  // namespace
+
+uintptr_t ChooseSplitterSkin(uintptr_t skin) {
+  switch (skin) {
+    case 0: return BuiltInSkin(L"syssplitterskin");
+    case 1: return BuiltInSkin(L"syssplitter2skin");
+    case kOffice2007Selector: return BuiltInSkin(L"office2007splitterskin");
+    default: return skin;
+  }
+}
+
+int ApplySplitterSkin(SplitterExRecord& splitter, uintptr_t skinHandle, const wchar_t* component, bool redraw) {
+  SkinRecord* skin = FindSkin(skinHandle);
+  if (!skin) return 0;
+  std::wstring name = component && *component ? std::wstring(component) : splitter.component;
+  if (name.empty()) name = kComponentSplitter;
+  // A copy: applying the looks must not see the word change under it.
+  const std::wstring themeWord = EffectiveSkinColourTheme();
+
+  // Both orientations' sizes, whatever the splitter's own: an orientation set
+  // later by attribute finds them.
+  splitter.sideBySide = ReadSizes(*skin, name, L"normal", themeWord);
+  splitter.stacked = ReadSizes(*skin, name, L"normal vertical", themeWord);
+  const std::wstring suffix = splitter.IsStacked() ? L" vertical" : L"";
+  for (int state = 0; state < kSplitterLookCount; ++state) {
+    const std::wstring stateName = std::wstring(kStateNames[state]) + suffix;
+    splitter.containerLooks[state] = ReadSplitterPageLook(*skin, name, stateName, L"");
+    splitter.barLooks[state] = ReadSplitterPageLook(*skin, name, stateName, L"gripper ");
+  }
+  splitter.skin = skinHandle;
+  splitter.component = std::move(name);
+
+  const int32_t number = splitter.number;
+  const HWND container = splitter.Container();
+  const uint8_t shown = splitter.visualState < kSplitterLookCount ? splitter.visualState : kSplitterNormal;
+  // Copies: the page calls below run window procedures.
+  const SplitterPageLook containerLook = splitter.containerLooks[shown];
+  const SplitterPageLook barLook = splitter.barLooks[shown];
+  ShowSplitterPageLook(splitter.containerPanel, containerLook);
+  ShowSplitterPageLook(splitter.barPanel, barLook);
+
+  // The sizes may have changed: lay out again as a resize would.
+  const SIZE client = ClientSize(container);
+  SplitterExContainerProc(container, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.cx, client.cy));
+  if (redraw) {
+    const SplitterExRecord* again = FindSplitterExByNumber(number);
+    if (again && again->Container() == container) RedrawPanelExPage(again->containerPage);
+  }
+  return 1;
+}
+
+void ShowSplitterBarState(SplitterExRecord& splitter, uint8_t state) {
+  if (state >= kSplitterLookCount) return;
+  splitter.visualState = state;
+  const SplitterPageLook look = splitter.barLooks[state];
+  const HWND barPage = splitter.barPage;
+  ShowSplitterPageLook(splitter.barPanel, look);
+  RedrawPanelExPage(barPage);
+}
+
+void OnSplitterSkinChanged(HWND containerPage, LPARAM changedSkin) {
+  SplitterExRecord* splitter = FindSplitterExByContainerPage(containerPage);
+  if (!splitter || !splitter->skin) return;
+  if (changedSkin && static_cast<uintptr_t>(changedSkin) != splitter->skin) return;
+  const SkinRecord* skin = FindSkin(splitter->skin);
+  if (!skin || skin->SkinAutoUpdate != 1) return;
+  ApplySplitterSkin(*splitter, splitter->skin, L"", false);
+}
+
+}  // namespace kelvra
+
+namespace kelvra {
+
+int SetSplitterSkin(intptr_t key, uintptr_t skin, const wchar_t* component, bool redraw) {
+  SplitterExRecord* splitter = FindSplitterEx(key);
+  if (!splitter) return 0;
+  return ApplySplitterSkin(*splitter, skin, component, redraw);
+}
+
+}  // namespace kelvra
