@@ -88,7 +88,7 @@ int ApplySplitterSkin(SplitterExRecord& splitter, uintptr_t skinHandle, const wc
 
   const int32_t number = splitter.number;
   const HWND container = splitter.Container();
-  const uint8_t shown = splitter.visualState < kSplitterLookCount ? splitter.visualState : kSplitterNormal;
+  const uint8_t shown = splitter.visualState < kSplitterLookCount ? splitter.visualState : uint8_t{kSplitterNormal};
   // Copies: the page calls below run window procedures.
   const SplitterPageLook containerLook = splitter.containerLooks[shown];
   const SplitterPageLook barLook = splitter.barLooks[shown];
