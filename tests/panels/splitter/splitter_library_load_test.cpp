@@ -62,7 +62,9 @@ void DragWhileTheLibraryEnds(bool throughLoader) {
   kelvra::test::MovePointerAway();
   kelvra::test::PumpMessagesFor(50);
   EXPECT_EQ(GetCapture(), nullptr);
-  if (IsWindow(left)) EXPECT_NE(GetParent(left), container);
+  if (IsWindow(left)) {
+    EXPECT_NE(GetParent(left), container);
+  }
   if (IsWindow(host)) DestroyWindow(host);
 }
 

@@ -38,7 +38,11 @@ class SplitterPointer : public SplittersOnScreen {
   static void Settle() { PumpMessagesFor(50); }
 
   // The bar's centre on the screen.
-  static POINT BarCentre(int splitter) { return CentreOf(BarOf(splitter)); }
+  static POINT BarCentre(int splitter) {
+    RECT bar{};
+    GetWindowRect(BarOf(splitter), &bar);
+    return POINT{(bar.left + bar.right) / 2, (bar.top + bar.bottom) / 2};
+  }
   static bool WaitBarAt(int splitter, int start) {
     return PumpUntil([&] { return BarStart(splitter) == start; }, 3000);
   }
@@ -128,7 +132,9 @@ TEST_F(SplitterPointer, EveryDragEndsOnce) {
     EXPECT_EQ(CaptureAfterInput(), nullptr);
     EXPECT_EQ(SplitterExFamily().layout.hook, nullptr);
     // A drag remembers where it ended for the next click.
-    if (c.flags) EXPECT_EQ(GetSplitterExAttribute(s, 1024), c.flags == 0x20000 ? c.barStart : 400 - c.barStart - 5);
+    if (c.flags) {
+      EXPECT_EQ(GetSplitterExAttribute(s, 1024), c.flags == 0x20000 ? c.barStart : 400 - c.barStart - 5);
+    }
     FreeSplitterEx(s);
     MovePointerAway();
   }

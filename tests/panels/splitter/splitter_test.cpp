@@ -17,7 +17,8 @@ class SplitterCreate : public SplittersOnScreen {};
 
 TEST_F(SplitterCreate, NumbersWindowsAndGadgets) {
   const int chosen = Make();
-  ASSERT_GT(chosen, 0);
+  ASSERT_NE(chosen, 0);
+  ASSERT_NE(chosen, -1);
   const HWND container = SplitterExID(chosen);
   ASSERT_NE(container, nullptr);
   EXPECT_EQ(GetParent(container), host_);
