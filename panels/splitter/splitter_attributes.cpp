@@ -3,7 +3,7 @@
 // by a re-layout.
 #include <optional>
 
-#include "panels/page_settings.h"
+#include "panels/page/page_settings.h"
 #include "panels/splitter/splitter_move.h"
 #include "panels/splitter/splitter_operations.h"
 #include "panels/splitter/splitter_registry.h"

@@ -5,13 +5,13 @@
 
 #include "core/library/object_numbers.h"
 #include "core/library/reentrant_lock.h"
-#include "panels/page_settings.h"
-#include "panels/panel_operations.h"
-#include "panels/panel_registry.h"
+#include "panels/page/page_settings.h"
+#include "panels/panel/panel_operations.h"
+#include "panels/panel/panel_registry.h"
 #include "panels/splitter/splitter_operations.h"
 #include "panels/splitter/splitter_registry.h"
 #include "panels/splitter/splitter_skin.h"
-#include "skin/skin_list.h"
+#include "skin/records/skin_list.h"
 
 namespace kelvra {
 

@@ -8,7 +8,7 @@
 
 #include "core/library/library_globals.h"
 #include "core/library/library_messages.h"
-#include "panels/page_invalidation.h"
+#include "panels/page/page_invalidation.h"
 #include "panels/splitter/splitter_move.h"
 #include "panels/splitter/splitter_registry.h"
 #include "panels/splitter/splitter_skin.h"

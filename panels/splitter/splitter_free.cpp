@@ -1,5 +1,5 @@
 // FreeSplitterEx, and the end of the library's splitters.
-#include "panels/panel_operations.h"
+#include "panels/panel/panel_operations.h"
 #include "panels/panels_seam.h"
 #include "panels/splitter/splitter_drag.h"
 #include "panels/splitter/splitter_operations.h"

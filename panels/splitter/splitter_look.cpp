@@ -1,8 +1,8 @@
 // PROVISIONAL until the shared page-look reader lands.
 #include "panels/splitter/splitter_look.h"
 
-#include "panels/page_settings.h"
-#include "panels/panel_record.h"
+#include "panels/page/page_settings.h"
+#include "panels/panel/panel_record.h"
 
 namespace kelvra {
 

@@ -2,7 +2,7 @@
 // gadgets in one deferred batch.
 #include "panels/splitter/splitter_move.h"
 
-#include "panels/page_invalidation.h"
+#include "panels/page/page_invalidation.h"
 #include "panels/splitter/splitter_registry.h"
 
 namespace kelvra {

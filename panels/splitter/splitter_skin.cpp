@@ -8,18 +8,18 @@
 #include <string_view>
 
 #include "core/library/library_messages.h"
-#include "panels/button_skin_values.h"
-#include "panels/page_invalidation.h"
+#include "panels/button/button_skin_values.h"
+#include "panels/page/page_invalidation.h"
 #include "panels/splitter/splitter_move.h"
 #include "panels/splitter/splitter_operations.h"
 #include "panels/splitter/splitter_registry.h"
-#include "skin/builtin_skins.h"
-#include "skin/colour_theme_words.h"
-#include "skin/skin_list.h"
-#include "skin/skin_number_reader.h"
-#include "skin/skin_tree.h"
-#include "skin/skin_value_readers.h"
-#include "skin/system_colour_lookups.h"
+#include "skin/builtin/builtin_skins.h"
+#include "skin/ui_colours/colour_theme_words.h"
+#include "skin/records/skin_list.h"
+#include "skin/values/skin_number_reader.h"
+#include "skin/records/skin_tree.h"
+#include "skin/values/skin_value_readers.h"
+#include "skin/values/system_colour_lookups.h"
 
 namespace kelvra {
 

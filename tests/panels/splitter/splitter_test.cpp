@@ -4,8 +4,8 @@
 // sides, and freeing, with the bad arguments each export must survive.
 #include <gtest/gtest.h>
 
-#include "panels/panel_registry.h"
-#include "skin/builtin_skins.h"
+#include "panels/panel/panel_registry.h"
+#include "skin/builtin/builtin_skins.h"
 #include "tests/panels/splitter/splitter_test_support.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "kelvra.h"
 #include "panels/splitter/splitter_registry.h"
-#include "tests/panels/panel_test_support.h"
+#include "tests/panels/panel/panel_test_support.h"
 #include "tests/support/pointer_input.h"
 
 namespace kelvra::test {
