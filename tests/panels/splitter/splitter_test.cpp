@@ -116,6 +116,35 @@ TEST_F(SplitterCreate, AnApplicationPanelNumberedLikeTheContainerIsLeftAlone) {
   FreePanelEx(AsKey(appPanel));
 }
 
+// A skin that updates automatically reaches its splitters when it changes; one
+// that does not waits for SetSplitterExSkin.
+TEST_F(SplitterCreate, SkinChangesReachAutoUpdatingSkinsOnly) {
+  HANDLE skin = CreateSkin(L"grip");
+  SetSkinProperty(skin, L"splitterex", L"normal", L"gripper size", L"width: 5;");
+  SetSkinProperty(skin, L"splitterex", L"normal vertical", L"gripper size", L"height: 7;");
+  const int s = Make(reinterpret_cast<uintptr_t>(skin));
+  EXPECT_EQ(GetSplitterExSkin(s), skin);
+  EXPECT_EQ(Box(BarOf(s)), "198,0 5x300");
+  SetSkinProperty(skin, L"splitterex", L"normal", L"gripper size", L"width: 12; height: 40;");
+  EXPECT_EQ(Box(BarOf(s)), "194,130 12x40");
+  // Both orientations were read: stacking takes the other size.
+  SetSplitterExAttribute(s, 1, 1);
+  EXPECT_EQ(Box(BarOf(s)), "0,147 400x7");
+  SetSplitterExAttribute(s, 1, 0);
+  SetSkinAutoUpdate(skin, 0);
+  SetSkinProperty(skin, L"splitterex", L"normal", L"gripper size", L"width: 20;");
+  EXPECT_EQ(Box(BarOf(s)), "194,130 12x40");
+  EXPECT_EQ(SetSplitterExSkin(s, skin, L"", 1), 1);
+  EXPECT_EQ(Box(BarOf(s)), "190,0 20x300");
+  // Another component of the same skin.
+  SetSkinProperty(skin, L"otherbar", L"normal", L"gripper size", L"width: 3;");
+  EXPECT_EQ(SetSplitterExSkin(s, skin, L"otherbar", 0), 1);
+  EXPECT_EQ(Box(BarOf(s)), "199,0 3x300");
+  EXPECT_EQ(Splitter(s)->component, L"otherbar");
+  FreeSplitterEx(s);
+  FreeSkin(skin);
+}
+
 class SplitterLayoutOnScreen : public SplittersOnScreen {};
 
 TEST_F(SplitterLayoutOnScreen, ResizeScalesThePosition) {
