@@ -4,10 +4,9 @@
 #include <memory>
 
 #include "core/library/object_numbers.h"
-#include "core/library/reentrant_lock.h"
 #include "panels/page/page_settings.h"
+#include "panels/panel/family_panel.h"
 #include "panels/panel/panel_operations.h"
-#include "panels/panel/panel_registry.h"
 #include "panels/splitter/splitter_operations.h"
 #include "panels/splitter/splitter_registry.h"
 #include "panels/splitter/splitter_skin.h"
@@ -16,46 +15,6 @@
 namespace kelvra {
 
 namespace {
-
-constexpr int32_t kPageNotContainer = 0x10000;
-
-// PROVISIONAL: replaced by the shared family panel maker.
-struct FamilyPanel {
-  int32_t number = 0;
-  HWND panel = nullptr;
-  HWND page = nullptr;
-};
-FamilyPanel MakePanel(HWND parent, WNDPROC callback) {
-  HWND savedCurrent = nullptr;
-  {
-    LockGuard lock(Locks().panel);
-    if (!lock) return {};
-    savedCurrent = CurrentPanelEx();
-  }
-  auto restoreCurrent = [savedCurrent] {
-    LockGuard lock(Locks().panel);
-    if (lock) CurrentPanelEx() = FindPanelExByWindow(savedCurrent) ? savedCurrent : nullptr;
-  };
-  const auto number = static_cast<int32_t>(CreatePanel(-1, parent, 0, 0, 0, 0, callback));
-  if (!number) return {};
-  HWND panel = nullptr;
-  {
-    LockGuard lock(Locks().panel);
-    const PanelExRecord* record = lock ? FindPanelExByNumber(number) : nullptr;
-    if (record) panel = record->Window();
-  }
-  if (!panel) {
-    restoreCurrent();
-    return {};
-  }
-  const HWND page = AddPage(0, PageImage{nullptr, 0, 0, 0, 0, kPageNotContainer});
-  restoreCurrent();
-  if (!page) {
-    FreePanel(number);
-    return {};
-  }
-  return FamilyPanel{number, panel, page};
-}
 
 // A number no splitter uses, 0 when none could be found.
 int32_t FreshSplitterNumber() {
@@ -81,10 +40,11 @@ intptr_t CreateSplitter(const SplitterExPlace& place) {
   // Gadgets may come later (by attribute), but something must be a window.
   if (!IsWindow(place.parent) && !IsWindow(place.first) && !IsWindow(place.second)) return 0;
 
-  const FamilyPanel container = MakePanel(place.parent, SplitterExContainerProc);
-  if (!container.panel) return 0;
-  const FamilyPanel bar = MakePanel(container.page, SplitterExBarProc);
-  if (!bar.panel) {
+  // Both pages start without a background: the skin gives them theirs.
+  const FamilyPanel container = MakeFamilyPanel(place.parent, 0, 0, 0, 0, SplitterExContainerProc, -1);
+  if (!container.window) return 0;
+  const FamilyPanel bar = MakeFamilyPanel(container.page, 0, 0, 0, 0, SplitterExBarProc, -1);
+  if (!bar.window) {
     FreePanel(container.number);
     return 0;
   }
@@ -99,11 +59,11 @@ intptr_t CreateSplitter(const SplitterExPlace& place) {
 
   auto record = std::make_unique<SplitterExRecord>();
   record->number = number;
-  record->window = container.panel;
+  record->window = container.window;
   record->containerPanel = container.number;
   record->containerPage = container.page;
   record->barPanel = bar.number;
-  record->bar = bar.panel;
+  record->bar = bar.window;
   record->barPage = bar.page;
   record->first = IsWindow(place.first) ? place.first : nullptr;
   record->second = IsWindow(place.second) ? place.second : nullptr;
@@ -127,10 +87,10 @@ intptr_t CreateSplitter(const SplitterExPlace& place) {
   if (SplitterExRecord* again = FindSplitterExByNumber(number)) ApplySplitterSkin(*again, skin, L"", false);
 
   const SplitterExRecord* made = FindSplitterExByNumber(number);
-  if (!made || made->Container() != container.panel) return 0;
-  MoveWindow(container.panel, place.x, place.y, place.width, place.height, TRUE);
+  if (!made || made->Container() != container.window) return 0;
+  MoveWindow(container.window, place.x, place.y, place.width, place.height, TRUE);
   if (!FindSplitterExByNumber(number)) return 0;
-  return place.number == -1 ? number : reinterpret_cast<intptr_t>(container.panel);
+  return place.number == -1 ? number : reinterpret_cast<intptr_t>(container.window);
 }
 
 }  // namespace kelvra

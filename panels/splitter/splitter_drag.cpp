@@ -104,12 +104,12 @@ void StartSplitterDrag(SplitterExRecord& splitter, LPARAM lParam) {
   PostSplitterMessage(barPage, SplitterDragStartMessage, lParam);
 
   splitter.visualState = kSplitterPressed;
-  const SplitterPageLook pressed = splitter.barLooks[kSplitterPressed];
+  const PageLook pressed = splitter.barLooks[kSplitterPressed];
   LoadSplitterLayoutState(splitter, -1, 1);
   layout.lastPointer = press;
   const HWND containerPage = splitter.containerPage;
   const int32_t number = splitter.number;
-  ShowSplitterPageLook(splitter.barPanel, pressed);
+  SetPageLook(splitter.barPanel, 0, pressed);
   SetCapture(barPage);
   POINT inPage = press;
   ScreenToClient(containerPage, &inPage);

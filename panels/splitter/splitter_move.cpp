@@ -2,6 +2,7 @@
 // gadgets in one deferred batch.
 #include "panels/splitter/splitter_move.h"
 
+#include "core/windows/windows_moved_together.h"
 #include "panels/page/page_invalidation.h"
 #include "panels/splitter/splitter_registry.h"
 
@@ -9,24 +10,11 @@ namespace kelvra {
 
 namespace {
 
-// PROVISIONAL: replaced by the shared batch mover.
 void CommitPlacement(HWND bar, HWND first, HWND second, const SplitterPlacement& p) {
-  struct Move {
-    HWND window;
-    SplitterBox box;
-  } moves[] = {{bar, p.bar}, {first, p.first}, {second, p.second}};
-  HDWP batch = BeginDeferWindowPos(3);
-  for (const Move& m : moves) {
-    if (!batch) break;
-    if (!m.window || !IsWindow(m.window)) continue;
-    batch = DeferWindowPos(batch, m.window, nullptr, m.box.x, m.box.y, m.box.width, m.box.height,
-                           SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  if (batch && EndDeferWindowPos(batch)) return;
-  for (const Move& m : moves)
-    if (m.window && IsWindow(m.window))
-      SetWindowPos(m.window, nullptr, m.box.x, m.box.y, m.box.width, m.box.height,
-                   SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
+  auto move = [](HWND window, const SplitterBox& box) { return WindowMove{window, box.x, box.y, box.width, box.height}; };
+  const WindowMove moves[] = {move(bar, p.bar), move(first, p.first), move(second, p.second)};
+  // Painted once, by the caller's repaint, after all three have moved.
+  MoveWindowsTogether(moves, SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SplitterLayoutState StateOf(const SplitterExRecord& splitter, int32_t grabOffset, int32_t active) {

@@ -12,7 +12,7 @@
 
 #include "core/library/control_list.h"
 #include "panels/splitter/splitter_layout.h"
-#include "panels/splitter/splitter_look.h"
+#include "panels/page/page_look.h"
 
 namespace kelvra {
 
@@ -56,7 +56,7 @@ struct SplitterExRecord : ControlHead {  // number, window (the container panel 
   bool snapped = false;
   int32_t restore = 0;  // distance of the bar from the snap side; 0: none saved
   uint8_t visualState = kSplitterNormal;
-  std::array<SplitterPageLook, kSplitterLookCount> containerLooks, barLooks;
+  std::array<PageLook, kSplitterLookCount> containerLooks, barLooks;
 
   // Where this splitter's bar was last pressed, in screen coordinates ((-1, -1):
   // none). Each splitter has its own, so a press on another splitter at the same

@@ -7,19 +7,14 @@
 #include <string>
 #include <string_view>
 
-#include "core/library/library_messages.h"
-#include "panels/button/button_skin_values.h"
 #include "panels/page/page_invalidation.h"
+#include "panels/page/page_look_reader.h"
 #include "panels/splitter/splitter_move.h"
 #include "panels/splitter/splitter_operations.h"
 #include "panels/splitter/splitter_registry.h"
 #include "skin/builtin/builtin_skins.h"
-#include "skin/ui_colours/colour_theme_words.h"
 #include "skin/records/skin_list.h"
 #include "skin/values/skin_number_reader.h"
-#include "skin/records/skin_tree.h"
-#include "skin/values/skin_value_readers.h"
-#include "skin/values/system_colour_lookups.h"
 
 namespace kelvra {
 
@@ -29,28 +24,19 @@ constexpr std::array<std::wstring_view, kSplitterLookCount> kStateNames{L"normal
 
 constexpr uintptr_t kOffice2007Selector = 0x2000000;  // UISTYLE_OFFICE2007
 
-// A property's param by name ("" when the property or the param is missing).
-SkinParamReader ParamsOf(const SkinPropertyRecord* property) {
-  return [value = property ? property->value : std::wstring()](std::wstring_view name) {
-    return LookupSkinPropertyParam(value, name, SystemColourLookups());
-  };
-}
-
 SplitterEdges Edges(const SkinParamReader& params) {
-  const ButtonExPadding e = ReadEdges(params);
+  const SkinEdges e = ReadSkinEdges(params);
   return SplitterEdges{e.left, e.top, e.right, e.bottom};
 }
 
-// "gripper size", "first padding" and "second padding" of one state.
-SplitterOrientationSizes ReadSizes(const SkinRecord& skin, std::wstring_view component, std::wstring_view state,
-                                   const std::wstring& themeWord) {
-  auto property = [&](std::wstring_view name) { return ReadSkinProperty(skin, component, state, name, themeWord); };
-  const SkinParamReader size = ParamsOf(property(L"gripper size"));
+// "gripper size", "first padding" and "second padding" of the selected state.
+SplitterOrientationSizes ReadSizes(const SkinStateReader& reader) {
+  const SkinParamReader size = SkinParamsOf(reader.Property(L"gripper size"));
   SplitterOrientationSizes out;
   out.barWidth = ReadSkinInteger(size(L"width"));
   out.barHeight = ReadSkinInteger(size(L"height"));
-  out.firstPadding = Edges(ParamsOf(property(L"first padding")));
-  out.secondPadding = Edges(ParamsOf(property(L"second padding")));
+  out.firstPadding = Edges(SkinParamsOf(reader.Property(L"first padding")));
+  out.secondPadding = Edges(SkinParamsOf(reader.Property(L"second padding")));
   return out;
 }
 
@@ -70,18 +56,20 @@ int ApplySplitterSkin(SplitterExRecord& splitter, uintptr_t skinHandle, const wc
   if (!skin) return 0;
   std::wstring name = component && *component ? std::wstring(component) : splitter.component;
   if (name.empty()) name = kComponentSplitter;
-  // A copy: applying the looks must not see the word change under it.
-  const std::wstring themeWord = EffectiveSkinColourTheme();
+  SkinStateReader reader(*skin, name);
 
   // Both orientations' sizes, whatever the splitter's own: an orientation set
   // later by attribute finds them.
-  splitter.sideBySide = ReadSizes(*skin, name, L"normal", themeWord);
-  splitter.stacked = ReadSizes(*skin, name, L"normal vertical", themeWord);
-  const std::wstring suffix = splitter.IsStacked() ? L" vertical" : L"";
+  reader.SelectState(L"normal");
+  splitter.sideBySide = ReadSizes(reader);
+  reader.SelectState(L"normal vertical");
+  splitter.stacked = ReadSizes(reader);
+  const std::wstring_view suffix = splitter.IsStacked() ? L" vertical" : L"";
   for (int state = 0; state < kSplitterLookCount; ++state) {
-    const std::wstring stateName = std::wstring(kStateNames[state]) + suffix;
-    splitter.containerLooks[state] = ReadSplitterPageLook(*skin, name, stateName, L"");
-    splitter.barLooks[state] = ReadSplitterPageLook(*skin, name, stateName, L"gripper ");
+    const std::wstring stateName = std::wstring(kStateNames[state]) + std::wstring(suffix);
+    reader.SelectState(stateName);
+    splitter.containerLooks[state] = ReadPageLook(*skin, reader);
+    splitter.barLooks[state] = ReadPageLook(*skin, reader, L"gripper ");
   }
   splitter.skin = skinHandle;
   splitter.component = std::move(name);
@@ -90,10 +78,10 @@ int ApplySplitterSkin(SplitterExRecord& splitter, uintptr_t skinHandle, const wc
   const HWND container = splitter.Container();
   const uint8_t shown = splitter.visualState < kSplitterLookCount ? splitter.visualState : uint8_t{kSplitterNormal};
   // Copies: the page calls below run window procedures.
-  const SplitterPageLook containerLook = splitter.containerLooks[shown];
-  const SplitterPageLook barLook = splitter.barLooks[shown];
-  ShowSplitterPageLook(splitter.containerPanel, containerLook);
-  ShowSplitterPageLook(splitter.barPanel, barLook);
+  const PageLook containerLook = splitter.containerLooks[shown];
+  const PageLook barLook = splitter.barLooks[shown];
+  SetPageLook(splitter.containerPanel, 0, containerLook);
+  SetPageLook(splitter.barPanel, 0, barLook);
 
   // The sizes may have changed: lay out again as a resize would.
   const SIZE client = ClientSize(container);
@@ -108,9 +96,9 @@ int ApplySplitterSkin(SplitterExRecord& splitter, uintptr_t skinHandle, const wc
 void ShowSplitterBarState(SplitterExRecord& splitter, uint8_t state) {
   if (state >= kSplitterLookCount) return;
   splitter.visualState = state;
-  const SplitterPageLook look = splitter.barLooks[state];
+  const PageLook look = splitter.barLooks[state];
   const HWND barPage = splitter.barPage;
-  ShowSplitterPageLook(splitter.barPanel, look);
+  SetPageLook(splitter.barPanel, 0, look);
   RedrawPanelExPage(barPage);
 }
 
