@@ -35,7 +35,7 @@ bool IsSnapMode(int32_t value) {
 // A new gadget in place of `slot`: the old one goes back to the container's
 // parent, the new one onto the container page. False for a non-window.
 bool ReplaceGadget(SplitterExRecord& splitter, HWND& slot, HWND gadget) {
-  if (!IsWindow(gadget)) return false;
+  if (!IsUsableGadget(gadget, GetParent(splitter.Container()), &splitter)) return false;
   const HWND old = slot;
   const HWND page = splitter.containerPage;
   const HWND home = GetParent(splitter.Container());

@@ -29,6 +29,16 @@ bool IsNumberFree(int32_t number) { return !FindSplitterExByNumber(number); }
 
 }  // namespace
 
+bool IsUsableGadget(HWND gadget, HWND parent, const SplitterExRecord* splitter) {
+  if (!gadget || !IsWindow(gadget)) return false;
+  if (gadget == parent || IsChild(gadget, parent)) return false;
+  if (!splitter) return true;
+  const HWND own[] = {splitter->Container(), splitter->containerPage, splitter->bar, splitter->barPage};
+  for (HWND window : own)
+    if (gadget == window) return false;
+  return true;
+}
+
 intptr_t CreateSplitter(const SplitterExPlace& place) {
   int32_t number = place.number;
   if (number == -1) {
@@ -39,6 +49,9 @@ intptr_t CreateSplitter(const SplitterExPlace& place) {
   }
   // Gadgets may come later (by attribute), but something must be a window.
   if (!IsWindow(place.parent) && !IsWindow(place.first) && !IsWindow(place.second)) return 0;
+  const HWND first = IsUsableGadget(place.first, place.parent, nullptr) ? place.first : nullptr;
+  const HWND second =
+      place.second != first && IsUsableGadget(place.second, place.parent, nullptr) ? place.second : nullptr;
 
   // Both pages start without a background: the skin gives them theirs.
   const FamilyPanel container = MakeFamilyPanel(place.parent, 0, 0, 0, 0, SplitterExContainerProc, -1);
@@ -65,8 +78,8 @@ intptr_t CreateSplitter(const SplitterExPlace& place) {
   record->barPanel = bar.number;
   record->bar = bar.window;
   record->barPage = bar.page;
-  record->first = IsWindow(place.first) ? place.first : nullptr;
-  record->second = IsWindow(place.second) ? place.second : nullptr;
+  record->first = first;
+  record->second = second;
   record->flags = place.flags;
   record->position = StartPosition(place.flags);
   record->snapMode = SnapModeFromFlags(place.flags);
@@ -76,7 +89,6 @@ intptr_t CreateSplitter(const SplitterExPlace& place) {
     FreePanel(container.number);
     return 0;
   }
-  const HWND first = splitter->first, second = splitter->second;
   if (first) SetParent(first, container.page);
   if (second) SetParent(second, container.page);
 

@@ -9,9 +9,17 @@ namespace kelvra {
 
 namespace {
 
+// The arithmetic runs in 64 bits: limits, paddings and sizes come from callers
+// and skins, and sums of such values must not overflow. Results are kept to a
+// range windows can take (the system clamps coordinates far inside it anyway).
+using Wide = int64_t;
+constexpr Wide kCoordinateLimit = Wide{1} << 30;
+
+int32_t Narrow(Wide value) { return static_cast<int32_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit)); }
+
 // A gadget's paddings seen along the drag axis (near and far) and across it.
 struct AxisEdges {
-  int32_t nearAlong, farAlong, nearAcross, farAcross;
+  Wide nearAlong, farAlong, nearAcross, farAcross;
 };
 
 AxisEdges AlongAxis(const SplitterEdges& e, bool stacked) {
@@ -20,41 +28,43 @@ AxisEdges AlongAxis(const SplitterEdges& e, bool stacked) {
 
 // A rectangle given along and across the drag axis. A size that the paddings
 // make negative is none: the window system takes it as 0 all the same.
-SplitterBox Box(bool stacked, int32_t along, int32_t across, int32_t alongSize, int32_t acrossSize) {
-  alongSize = std::max(alongSize, 0);
-  acrossSize = std::max(acrossSize, 0);
-  return stacked ? SplitterBox{across, along, acrossSize, alongSize} : SplitterBox{along, across, alongSize, acrossSize};
+SplitterBox Box(bool stacked, Wide along, Wide across, Wide alongSize, Wide acrossSize) {
+  const int32_t a = Narrow(along), c = Narrow(across);
+  const int32_t aSize = Narrow(std::max<Wide>(alongSize, 0)), cSize = Narrow(std::max<Wide>(acrossSize, 0));
+  return stacked ? SplitterBox{c, a, cSize, aSize} : SplitterBox{a, c, aSize, cSize};
 }
 
-int32_t AlongExtent(const SplitterMetrics& m, int32_t width, int32_t height) { return m.stacked ? height : width; }
-int32_t AcrossExtent(const SplitterMetrics& m, int32_t width, int32_t height) { return m.stacked ? width : height; }
+Wide AlongExtent(const SplitterMetrics& m, int32_t width, int32_t height) { return m.stacked ? height : width; }
+Wide AcrossExtent(const SplitterMetrics& m, int32_t width, int32_t height) { return m.stacked ? width : height; }
 
 // The bar's skin size across the axis; 0 spans the container.
-int32_t BarSpan(const SplitterMetrics& m) { return m.stacked ? m.barWidth : m.barHeight; }
+Wide BarSpan(const SplitterMetrics& m) { return m.stacked ? m.barWidth : m.barHeight; }
 
 // The limits, in the order that decides which wins when they disagree (the
 // second gadget's, last, over the first's), then the collapsed sides.
-int32_t LimitBarStart(const SplitterMetrics& m, int32_t start, int32_t extent) {
-  const int32_t thickness = BarThickness(m);
+Wide LimitBarStart(const SplitterMetrics& m, Wide start, Wide extent) {
+  const Wide thickness = BarThickness(m);
+  const Wide firstMinimum = m.firstMinimum, firstMaximum = m.firstMaximum;
+  const Wide secondMinimum = m.secondMinimum, secondMaximum = m.secondMaximum;
   if (start < 0) start = 0;
   if (start > extent - thickness) start = extent - thickness;
-  if (start < m.firstMinimum) start = m.firstMinimum;
-  if (m.firstMaximum && m.firstMaximum < start) start = m.firstMaximum;
-  if (m.secondMinimum && extent - m.secondMinimum < start + thickness) start = extent - m.secondMinimum - thickness;
-  if (m.secondMaximum && start + thickness < extent - m.secondMaximum) start = extent - m.secondMaximum - thickness;
+  if (start < firstMinimum) start = firstMinimum;
+  if (firstMaximum && firstMaximum < start) start = firstMaximum;
+  if (secondMinimum && extent - secondMinimum < start + thickness) start = extent - secondMinimum - thickness;
+  if (secondMaximum && start + thickness < extent - secondMaximum) start = extent - secondMaximum - thickness;
   if (m.firstCollapsed) return -thickness;
   if (m.secondCollapsed) return extent;
   return start;
 }
 
 // The three rectangles for a bar already limited to `start`.
-SplitterPlacement Place(const SplitterMetrics& m, int32_t start, int32_t width, int32_t height) {
-  const int32_t along = AlongExtent(m, width, height);
-  const int32_t across = AcrossExtent(m, width, height);
-  const int32_t thickness = BarThickness(m);
+SplitterPlacement Place(const SplitterMetrics& m, Wide start, int32_t width, int32_t height) {
+  const Wide along = AlongExtent(m, width, height);
+  const Wide across = AcrossExtent(m, width, height);
+  const Wide thickness = BarThickness(m);
 
-  int32_t span = BarSpan(m) ? BarSpan(m) : across;
-  int32_t spanStart = across / 2 - span / 2;
+  Wide span = BarSpan(m) ? BarSpan(m) : across;
+  Wide spanStart = across / 2 - span / 2;
   if (spanStart < 0) {
     spanStart = 0;
     span = across;
@@ -91,36 +101,37 @@ double StartPosition(uint32_t flags) {
 
 int32_t BarStartForPosition(const SplitterMetrics& m, double position, int32_t size) {
   size = std::max(size, 1);
-  return static_cast<int32_t>(std::lround(position / (100.0 / size))) - BarThickness(m) / 2;
+  // A position is kept between 0 and 100; a stray one still lands on a number.
+  const double along = std::clamp(position / (100.0 / size), -1e9, 1e9);
+  return Narrow(static_cast<Wide>(std::llround(along)) - BarThickness(m) / 2);
 }
 
 SplitterPlacement LayOutSplitter(const SplitterMetrics& m, double position, int32_t width, int32_t height,
                                  int32_t size) {
-  const int32_t start = LimitBarStart(m, BarStartForPosition(m, position, size), AlongExtent(m, width, height));
-  return Place(m, start, width, height);
+  return Place(m, LimitBarStart(m, BarStartForPosition(m, position, size), AlongExtent(m, width, height)), width,
+               height);
 }
 
 SplitterPlacement MoveSplitterBar(const SplitterMetrics& m, int32_t pointer, int32_t barStart, int32_t& grabOffset,
                                   int32_t width, int32_t height) {
-  if (grabOffset < 0) grabOffset = pointer - barStart;
-  const int32_t start = LimitBarStart(m, pointer - grabOffset, AlongExtent(m, width, height));
-  return Place(m, start, width, height);
+  if (grabOffset < 0) grabOffset = Narrow(Wide{pointer} - barStart);
+  return Place(m, LimitBarStart(m, Wide{pointer} - grabOffset, AlongExtent(m, width, height)), width, height);
 }
 
 double PositionForBar(const SplitterMetrics& m, int32_t barStart, int32_t width, int32_t height) {
-  const int32_t extent = std::max(AlongExtent(m, width, height), 1);
-  const int32_t thickness = BarThickness(m);
+  const Wide extent = std::max<Wide>(AlongExtent(m, width, height), 1);
+  const Wide thickness = BarThickness(m);
   if (barStart == 0) return 0.0;
   if (barStart + thickness == extent) return 100.0;
   // The layout places the bar at round(position * size / 100) - thickness / 2 in
   // integers: the inverse must halve the same way, or an odd thickness moves the
   // bar a pixel at every re-layout.
-  return static_cast<double>(barStart + thickness / 2) * 100.0 / extent;
+  return static_cast<double>(barStart + thickness / 2) * 100.0 / static_cast<double>(extent);
 }
 
 SplitterRelayout RelayOutSplitter(const SplitterMetrics& m, double position, std::optional<int32_t> target,
                                   int32_t width, int32_t height) {
-  const int32_t extent = AlongExtent(m, width, height);
+  const int32_t extent = Narrow(AlongExtent(m, width, height));
   const int32_t wanted = target ? *target : BarStartForPosition(m, position, extent);
   int32_t grab = 0;
   SplitterRelayout out;
@@ -134,56 +145,59 @@ SplitterRelayout RelayOutSplitter(const SplitterMetrics& m, double position, std
 }
 
 SnapOutcome ReleaseOnSnap(const SplitterMetrics& m, const SnapRelease& r) {
-  const int32_t thickness = BarThickness(m);
-  const int32_t right = r.bar.x + r.bar.width;
-  const int32_t bottom = r.bar.y + r.bar.height;
+  const Wide thickness = BarThickness(m);
+  const Wide left = r.bar.x, top = r.bar.y;
+  const Wide right = left + r.bar.width, bottom = top + r.bar.height;
+  const Wide width = r.width, height = r.height;
+  const Wide firstMinimum = m.firstMinimum, secondMinimum = m.secondMinimum;
   bool snapped = false;
-  int32_t distance = 0;  // of the bar from the snap side
+  Wide distance = 0;  // of the bar from the snap side
   switch (r.mode) {
     case kSnapLeft:
-      snapped = r.bar.x == 0 || r.bar.x == m.firstMinimum;
-      distance = r.bar.x;
+      snapped = left == 0 || left == firstMinimum;
+      distance = left;
       break;
     case kSnapTop:
-      snapped = r.bar.y == 0 || r.bar.y == m.firstMinimum;
-      distance = r.bar.y;
+      snapped = top == 0 || top == firstMinimum;
+      distance = top;
       break;
     case kSnapRight:
-      snapped = right == r.width || right == r.width - m.secondMinimum;
-      distance = r.width - right;
+      snapped = right == width || right == width - secondMinimum;
+      distance = width - right;
       break;
     case kSnapBottom:
-      snapped = bottom == r.height || bottom == r.height - m.secondMinimum;
-      distance = r.height - bottom;
+      snapped = bottom == height || bottom == height - secondMinimum;
+      distance = height - bottom;
       break;
     default: return SnapOutcome{false, r.restore, std::nullopt};
   }
   const bool firstSide = r.mode == kSnapLeft || r.mode == kSnapTop;
-  const int32_t extent = r.mode == kSnapLeft || r.mode == kSnapRight ? r.width : r.height;
+  const Wide extent = r.mode == kSnapLeft || r.mode == kSnapRight ? width : height;
 
   SnapOutcome out;
   out.restore = r.restore;
   if (!r.click) {
     // A drag: where it ended is where a later click comes back to.
-    out.restore = distance;
+    out.restore = Narrow(distance);
     out.snapped = false;
     return out;
   }
   if (!snapped) {
     out.snapped = true;
-    if (!out.restore) out.restore = distance;
+    if (!out.restore) out.restore = Narrow(distance);
     // The snap-side gadget at its minimum.
-    out.target = firstSide ? m.firstMinimum : extent - thickness - m.secondMinimum;
+    out.target = Narrow(firstSide ? firstMinimum : extent - thickness - secondMinimum);
     return out;
   }
   out.snapped = false;
-  if (out.restore) {
-    out.target = firstSide ? out.restore : extent - out.restore - thickness;
+  const Wide restore = out.restore;
+  if (restore) {
+    out.target = Narrow(firstSide ? restore : extent - restore - thickness);
   } else if (firstSide) {
     // The snap-side gadget as large as the limits let it be.
-    out.target = m.firstMaximum ? m.firstMaximum : extent;
+    out.target = Narrow(m.firstMaximum ? Wide{m.firstMaximum} : extent);
   } else {
-    out.target = m.secondMaximum ? extent - m.secondMaximum - thickness : 0;
+    out.target = Narrow(m.secondMaximum ? extent - m.secondMaximum - thickness : 0);
   }
   return out;
 }

@@ -30,6 +30,12 @@ int SetSplitterSkin(intptr_t splitter, uintptr_t skin, const wchar_t* component,
 // FreeSplitterEx (-1: every splitter): 1, or 0 when unknown.
 int FreeSplitter(intptr_t splitter);
 
+// Whether `gadget` can be a gadget of a splitter in `parent` (`splitter`: the
+// splitter it would join, or nullptr while one is made): a window that is
+// neither the parent nor one of its ancestors (it would be moved into its own
+// child), nor one of the splitter's own windows.
+bool IsUsableGadget(HWND gadget, HWND parent, const struct SplitterExRecord* splitter);
+
 // The PanelExCallbacks of the container and of the bar.
 LRESULT CALLBACK SplitterExContainerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK SplitterExBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

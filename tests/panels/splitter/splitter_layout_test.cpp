@@ -4,6 +4,7 @@
 // must not creep, and the click-to-snap decisions.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <optional>
 #include <string>
 
@@ -265,6 +266,36 @@ TEST(SplitterLayout, SnapTable) {
   out = ReleaseOnSnap(stacked, top);
   EXPECT_TRUE(out.snapped);
   EXPECT_EQ(out.target, 0);
+}
+
+// Limits, paddings and sizes come from callers and skins: extreme ones give
+// rectangles in range, never an overflow (the host build runs this under UBSan).
+TEST(SplitterLayout, ExtremeValuesStayInRange) {
+  constexpr int32_t kMax = INT32_MAX, kMin = INT32_MIN;
+  for (int32_t value : {kMax, kMin, -1}) {
+    SplitterMetrics m = Plain(false);
+    m.barWidth = value;
+    m.barHeight = value;
+    m.firstMinimum = m.firstMaximum = m.secondMinimum = m.secondMaximum = value;
+    m.firstPadding = m.secondPadding = SplitterEdges{value, value, value, value};
+    for (int32_t target : {kMax, kMin, 0}) {
+      const SplitterRelayout r = RelayOutSplitter(m, 50.0, target, 400, 300);
+      for (const SplitterBox& b : {r.placement.bar, r.placement.first, r.placement.second}) {
+        EXPECT_GE(b.width, 0);
+        EXPECT_GE(b.height, 0);
+        EXPECT_LE(b.x, 1 << 30);
+        EXPECT_GE(b.x, -(1 << 30));
+      }
+      int32_t grab = -1;
+      MoveSplitterBar(m, target, kMin, grab, kMax, kMax);
+      SnapRelease release{kSnapRight, SplitterBox{target, 0, value, value}, kMax, kMax, true, value};
+      ReleaseOnSnap(m, release);
+      release.mode = kSnapLeft;
+      release.restore = 0;
+      ReleaseOnSnap(m, release);
+    }
+    EXPECT_GE(LayOutSplitter(m, 1e300, 400, 300, 400).bar.height, 0);
+  }
 }
 
 }  // namespace

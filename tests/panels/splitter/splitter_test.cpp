@@ -63,6 +63,28 @@ TEST_F(SplitterCreate, NeedsOneWindowAndMakesNothingOtherwise) {
   EXPECT_EQ(Box(*second_), "103,0 97x100");
 }
 
+// A gadget must not be the parent (nor an ancestor of it, nor the splitter's own
+// windows): it would be moved into its own child.
+TEST_F(SplitterCreate, ThePartsOfTheTreeAboveAreNoGadgets) {
+  const int s = SplitterEx(host_, -1, 0, 0, 200, 100, host_, *second_, nullptr, 0);
+  ASSERT_NE(s, 0);
+  EXPECT_EQ(GetSplitterExAttribute(s, 32), 0);
+  EXPECT_EQ(GetParent(host_), nullptr);
+  EXPECT_EQ(GetAncestor(host_, GA_ROOT), host_);
+  for (HWND bad : {host_, SplitterExID(s), ContainerPageOf(s), BarOf(s), BarPageOf(s)}) {
+    EXPECT_EQ(SetSplitterExAttribute(s, 32, AsKey(bad)), 0);
+    EXPECT_EQ(SetSplitterExAttribute(s, 64, AsKey(bad)), 0);
+  }
+  EXPECT_EQ(GetSplitterExAttribute(s, 64), AsKey(*second_));
+  // One window given twice is one gadget.
+  auto gadget = MakeGadget();
+  const int twice = SplitterEx(host_, -1, 0, 0, 200, 100, *gadget, *gadget, nullptr, 0);
+  EXPECT_EQ(GetSplitterExAttribute(twice, 32), AsKey(*gadget));
+  EXPECT_EQ(GetSplitterExAttribute(twice, 64), 0);
+  FreeSplitterEx(twice);
+  EXPECT_EQ(GetParent(*gadget), host_);
+}
+
 TEST_F(SplitterCreate, SelectorsChooseTheBuiltInSkins) {
   struct Case {
     uintptr_t selector;
