@@ -238,7 +238,10 @@ KELVRA_API int KELVRA_CALL SetSkinAutoUpdate(HANDLE skin, BYTE flag);
  * data (the font when both); data replaced stays valid until the skin is freed.
  * An auto-updating skin is then re-applied to every window (message 40099).
  * Returns 1; 0 for no skin; -1 when the value names a file found nowhere (the
- * value is stored all the same). */
+ * value is stored all the same). A value that names a data file (see "Skin
+ * files" below) loads that file as the property's data instead, without
+ * re-applying the skin: 1 when it loaded, 0 when the file was found but could
+ * not be read (the property keeps its data). */
 KELVRA_API int KELVRA_CALL SetSkinProperty(HANDLE skin, LPCWSTR component, LPCWSTR state, LPCWSTR property,
                                            LPCWSTR value);
 /* The value of a property; a value that is one colour comes back as its decimal
@@ -294,6 +297,83 @@ KELVRA_API int KELVRA_CALL GetSkinPropertySubParamColour(HANDLE skin, LPCWSTR co
  * colour name, with an optional ";". -1 when missing or not one colour. */
 KELVRA_API int KELVRA_CALL GetSkinPropertyColour(HANDLE skin, LPCWSTR component, LPCWSTR state,
                                                  LPCWSTR property);
+
+/* ---- Skin files
+ * A skin is written and read as a .skn file (XML: "Skin" holding "Name", then
+ * "Component" / "State" / "Property" elements, each with an "id" attribute, a
+ * property's text being its value), as a folder named after the skin holding
+ * the .skn and the data files its values name, or as one .sknz pack holding
+ * those files and the XML. Names are joined to the skin path (SetSkinPath;
+ * until then the current directory, which the library never changes).
+ *
+ * A value names a data file when its first ";"-field holds a "." with text
+ * before it and after it ("border.png", "16x16.png", "images\glyph.ico; width:
+ * 16; height: 16;"), is not a number ("0.5"), does not start with "." (".\x.png"),
+ * holds no bracket and is not one colour ("rgba(0,0,0,0.5)"), and its file name
+ * (after the last "\") holds none of " * / : < > ? \ | or control characters.
+ * Such a file is looked for below the skin path, then in the folder named after
+ * the skin, then (a name without a folder) in the pack named after the skin;
+ * while a skin file is read or saved, first in the skin's own place (the folder
+ * of the .skn it was read from, or the pack). Only a disk file of at least one
+ * byte counts (not a device, pipe or folder). It becomes an icon ("width" and
+ * "height" params: the size wanted, 0 or none its own), else an image (PNG,
+ * JPEG, BMP; readers get its bitmap), else a block of its bytes (data size =
+ * its byte count); all three belong to the skin and go with FreeSkin. A skin
+ * loads each distinct file once: setting a value naming a file it holds (same
+ * file, size, write time and icon size) attaches the object it holds. Data that
+ * a property held before stays valid until the skin is freed (controls keep
+ * painting it until they are re-skinned).
+ *
+ * Files are hostile until read: the XML may not declare a DOCTYPE, and a
+ * document is at most 16 MiB, 64 levels and 262,144 elements deep and large,
+ * with no name, attribute value or text over 1 MiB. A pack holds at most 65,537
+ * entries, name entries of at most 512 bytes, data entries no larger than the
+ * image decoders take (about 65 MB). One LoadSkin reads or unpacks at most 256
+ * MiB in all. While a skin file is read, a value whose path has a drive or any
+ * ":", is rooted, is UNC or climbs with ".." names a file found nowhere (values
+ * set in code may name any path); a skin name that is not one valid file name
+ * (such as "..\x", "c:\x", "con", a trailing dot or blank) has no folder or pack.
+ * Data attached in code (SetSkinPropertyData, the built-in skins' images) is not
+ * carried by SaveSkin: the value is written as it is. */
+
+/* Sets the skin path. 1 when directory names an existing folder (a "\" is
+ * added when it does not end in one); 0 for a null or empty text or anything
+ * else, the path then staying as it was. */
+KELVRA_API int KELVRA_CALL SetSkinPath(LPCWSTR directory);
+/* Reads a skin. file "glass" (or any name whose extension is not "skn") reads
+ * glass.skn, else glass\glass.skn, else glass.sknz, below the skin path (an
+ * absolute file as it stands); the first that reads as a skin document wins. A
+ * pack is checked whole (every entry) before anything is made. Returns the new
+ * skin; 0 when no document was found or read: missing, not a disk file,
+ * malformed or truncated XML, an encoding the reader does not know, a DOCTYPE,
+ * past a limit above, a root that is not "Skin", a pack that is broken anywhere
+ * (no entry, an even number of entries, sizes past the end, stored above
+ * unpacked, an entry over its cap, a name entry of odd length or without its
+ * one final NUL, a compressed entry that does not inflate to exactly its size
+ * ending at the entry's end, a pack of another build), or past the 256 MiB of
+ * reading; (HANDLE)-1 when another element stands where a "Component",
+ * "State" or "Property" is expected (an element inside a "Property" included);
+ * (HANDLE)-2 when a value names a file found nowhere. On every failure no skin
+ * is left. A "Skin" without components, or with an empty component or state,
+ * loads as a skin holding what it has. A value read from a file does not
+ * re-apply an auto-updating skin; UpdateSkins does. */
+KELVRA_API HANDLE KELVRA_CALL LoadSkin(LPCWSTR file);
+/* Writes a skin. flags bit 0 set: the pack <skin name>.sknz below the skin
+ * path, holding every file the values name; clear: <base name of file>.skn,
+ * in a new folder named after the skin with copies of those files when no file
+ * or folder of that name exists (else below the skin path itself). Values that
+ * name files are written as the bare file name ("images\glyph.ico; width: 16;"
+ * becomes "glyph.ico; width: 16;"); the "Name" is the skin's name, or the base
+ * name of file when that is empty. Everything is written under temporary names
+ * and put in place only when complete, so files taken from the pack being
+ * replaced are kept. Returns 1 when written; 0 for no skin, a null or empty
+ * file or one whose name part is no valid file name (or a device name), a skin
+ * name that is no valid file name (pack form), a value naming a file that
+ * cannot be found or read, two different files of one name, text that XML 1.0
+ * cannot carry (control characters, lone surrogates, U+FFFE, U+FFFF), anything
+ * past the limits above, or a file that cannot be written. On 0 the files that
+ * were there before are as they were and no temporary file is left. */
+KELVRA_API int KELVRA_CALL SaveSkin(HANDLE skin, LPCWSTR file, int flags);
 
 /* ==== UI colours, colour modes and colour themes ========================= */
 

@@ -91,6 +91,13 @@ struct SkinComponentRecord {
   SkinNamedList<SkinStateRecord> states;
 };
 
+// A data file a skin has loaded for its properties, as the property holds it.
+struct SkinLoadedFile {
+  int32_t kind = 0;
+  uintptr_t data = 0;
+  int32_t size = 0;
+};
+
 using SkinPropertyIndex = std::unordered_map<std::wstring, SkinPropertyRecord*, TextHash, std::equal_to<>>;
 
 struct SkinRecord {
@@ -110,6 +117,15 @@ struct SkinRecord {
   // Every property by its path (SkinPropertyPath), so a read is one probe rather
   // than a walk down three levels of records scattered in memory.
   SkinPropertyIndex propertyIndex;
+  // The data files this skin loaded, by the file's identity (and the icon size
+  // asked for): a value naming one again attaches what the skin holds, so
+  // repeated settings never pile up copies. Each object is in heldData too.
+  std::unordered_map<std::wstring, SkinLoadedFile, TextHash, std::equal_to<>> loadedFiles;
+  // Where the skin's file was read from: the folder of its .skn (ending in a
+  // separator) or its pack's path; empty for a skin made in code. The skin's
+  // data files are looked for there first while it is loaded or saved.
+  std::wstring fileOrigin;
+  bool fileOriginIsPack = false;
 };
 
 // The index key of a property: component, NUL, state, NUL, property (names never

@@ -74,7 +74,10 @@ SkinRecord::SkinRecord(const SkinRecord& other)
       version(other.version),
       url(other.url),
       components(other.components),
-      SkinAutoUpdate(other.SkinAutoUpdate) {
+      SkinAutoUpdate(other.SkinAutoUpdate),
+      loadedFiles(other.loadedFiles),
+      fileOrigin(other.fileOrigin),
+      fileOriginIsPack(other.fileOriginIsPack) {
   propertyIndex.reserve(other.propertyIndex.size());
   std::wstring key;
   for (const auto& component : components)

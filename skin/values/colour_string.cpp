@@ -125,13 +125,14 @@ int32_t ColourFromString(std::wstring_view source, const ColourLookups& lookups)
   if (brackets && view.find(L"getuicolour") != std::wstring_view::npos) return ParseUIColour(text, lookups);
   if (const auto hash = view.find(L'#'); hash != std::wstring_view::npos) return ParseHash(view, hash);
 
-  // Names: trimmed first, then every ";" removed ("white;" is "white").
-  const std::wstring_view trimmed = TrimBlanks(view);
-  const auto first = static_cast<std::size_t>(trimmed.data() - view.data());
+  // Names: every ";" removed, then trimmed ("white;" is "white", and so is
+  // "white ;" as a hand-written file has it).
+  EraseChars(text, [](wchar_t c) { return c == L';'; });
+  const std::wstring_view trimmed = TrimBlanks(text);
+  const auto first = static_cast<std::size_t>(trimmed.data() - text.data());
   const std::size_t length = trimmed.size();
   text.erase(first + length);
   text.erase(0, first);
-  EraseChars(text, [](wchar_t c) { return c == L';'; });
   if (const int32_t index = SystemColourIndexOfName(text); index >= 0) return lookups.SystemColour(index);
   if (const auto rgb = lookups.NamedColour(text))
     return static_cast<int32_t>(((*rgb >> 16) & 0xFF) | (*rgb & 0xFF00) | ((*rgb & 0xFF) << 16));

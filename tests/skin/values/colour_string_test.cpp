@@ -65,6 +65,9 @@ const ColourCase kColourCases[] = {
     {L"white;", 0x00FFFFFF},
     {L"Navy", 0x00800000},
     {L" red ", 0x000000FF},
+    // A blank before the ";" (as hand-written skin files have it) hides nothing.
+    {L"navy ;", 0x00800000},
+    {L" COLOR_BTNFACE ; ", 0x100 + 15},
     // Not colours.
     {L"255,0,0", static_cast<uint32_t>(kNoColour)},
     {L"", static_cast<uint32_t>(kNoColour)},
