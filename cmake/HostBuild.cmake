@@ -22,6 +22,12 @@
 # into build/fuzz), this file builds the libFuzzer programs instead, with
 # -fsanitize=fuzzer,address,undefined, and each is a ctest entry,
 # fuzz.<area>.name_fuzzer, that fuzzes for KELVRA_FUZZ_SECONDS (scripts/run-fuzzer.sh).
+# Seeds that are better made from code (tables of the library, fixtures of the
+# tests) come from a program listed with
+#   kelvra_host_fuzz_seed_writers(name_seed_writer.cpp)
+# run with one argument, a folder, below which it writes <fuzzer stem>/<files>;
+# both builds run it first (build/*/generated_seeds) and use what it wrote as
+# seeds beside the checked-in ones.
 
 option(KELVRA_FUZZ "Build the libFuzzer targets (with clang) instead of the host tests" OFF)
 
@@ -53,6 +59,7 @@ find_package(EXPAT REQUIRED)
 set_property(GLOBAL PROPERTY KELVRA_HOST_SOURCES "")
 set_property(GLOBAL PROPERTY KELVRA_HOST_TESTS "")
 set_property(GLOBAL PROPERTY KELVRA_HOST_FUZZERS "")
+set_property(GLOBAL PROPERTY KELVRA_HOST_FUZZ_SEED_WRITERS "")
 function(kelvra_host_sources)
   foreach(file ${ARGN})
     set_property(GLOBAL APPEND PROPERTY KELVRA_HOST_SOURCES ${CMAKE_CURRENT_LIST_DIR}/${file})
@@ -70,6 +77,12 @@ function(kelvra_host_fuzzers)
   endforeach()
 endfunction()
 
+function(kelvra_host_fuzz_seed_writers)
+  foreach(file ${ARGN})
+    set_property(GLOBAL APPEND PROPERTY KELVRA_HOST_FUZZ_SEED_WRITERS ${CMAKE_CURRENT_LIST_DIR}/${file})
+  endforeach()
+endfunction()
+
 # Every host.cmake below these folders, at any depth.
 file(GLOB_RECURSE kelvra_host_lists CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/core/host.cmake ${CMAKE_SOURCE_DIR}/skin/host.cmake ${CMAKE_SOURCE_DIR}/panels/host.cmake
@@ -82,6 +95,7 @@ endforeach()
 get_property(kelvra_host_sources GLOBAL PROPERTY KELVRA_HOST_SOURCES)
 get_property(kelvra_host_tests GLOBAL PROPERTY KELVRA_HOST_TESTS)
 get_property(kelvra_host_fuzzers GLOBAL PROPERTY KELVRA_HOST_FUZZERS)
+get_property(kelvra_host_fuzz_seed_writers GLOBAL PROPERTY KELVRA_HOST_FUZZ_SEED_WRITERS)
 
 add_library(kelvra_pure STATIC ${kelvra_host_sources})
 target_include_directories(kelvra_pure PUBLIC ${CMAKE_SOURCE_DIR}/include ${CMAKE_SOURCE_DIR})
@@ -101,6 +115,21 @@ macro(kelvra_host_area_and_stem source)
   set(seeds ${seeds}/${stem}_seeds)
 endmacro()
 
+# The seed writers run before every fuzz run and seed replay of the build.
+set(kelvra_generated_seeds ${CMAKE_BINARY_DIR}/generated_seeds)
+foreach(source ${kelvra_host_fuzz_seed_writers})
+  kelvra_host_area_and_stem(${source})
+  add_executable(${stem} ${source})
+  target_link_libraries(${stem} PRIVATE kelvra_pure)
+  kelvra_warnings(${stem})
+  set(prefix host)
+  if(KELVRA_FUZZ)
+    set(prefix fuzz)
+  endif()
+  add_test(NAME ${prefix}.${area}.${stem} COMMAND ${stem} ${kelvra_generated_seeds})
+  set_tests_properties(${prefix}.${area}.${stem} PROPERTIES FIXTURES_SETUP kelvra_generated_seeds TIMEOUT 300)
+endforeach()
+
 if(KELVRA_FUZZ)
   set(KELVRA_FUZZ_TIMEOUT 600 CACHE STRING "ctest's bound on each fuzz run, in seconds (beyond KELVRA_FUZZ_SECONDS)")
   foreach(source ${kelvra_host_fuzzers})
@@ -111,7 +140,8 @@ if(KELVRA_FUZZ)
     kelvra_warnings(${stem})
     add_test(NAME fuzz.${area}.${stem}
              COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/run-fuzzer.sh $<TARGET_FILE:${stem}> ${seeds} ${CMAKE_BINARY_DIR})
-    set_tests_properties(fuzz.${area}.${stem} PROPERTIES TIMEOUT ${KELVRA_FUZZ_TIMEOUT})
+    set_tests_properties(fuzz.${area}.${stem} PROPERTIES TIMEOUT ${KELVRA_FUZZ_TIMEOUT}
+                         FIXTURES_REQUIRED kelvra_generated_seeds)
   endforeach()
   return()
 endif()
@@ -136,6 +166,7 @@ foreach(source ${kelvra_host_fuzzers})
   add_executable(host_${stem}_seeds ${source} ${CMAKE_SOURCE_DIR}/tests/support/fuzz_seed_replay_main.cpp)
   target_link_libraries(host_${stem}_seeds PRIVATE kelvra_pure)
   kelvra_warnings(host_${stem}_seeds)
-  add_test(NAME host.${area}.${stem}_seeds COMMAND host_${stem}_seeds ${seeds})
-  set_tests_properties(host.${area}.${stem}_seeds PROPERTIES TIMEOUT 300 ENVIRONMENT "${kelvra_host_test_environment}")
+  add_test(NAME host.${area}.${stem}_seeds COMMAND host_${stem}_seeds ${seeds} ${kelvra_generated_seeds}/${stem})
+  set_tests_properties(host.${area}.${stem}_seeds PROPERTIES TIMEOUT 300 ENVIRONMENT "${kelvra_host_test_environment}"
+                       FIXTURES_REQUIRED kelvra_generated_seeds)
 endforeach()

@@ -15,6 +15,8 @@ mkdir -p "$corpus" "$findings" "$(dirname "$log")"
 # stay as checked in.
 seed_args=()
 [ -d "$seeds" ] && seed_args+=("$seeds")
+# Seeds written by the build's seed writers (kelvra_host_fuzz_seed_writers).
+[ -d "$build/generated_seeds/$name" ] && seed_args+=("$build/generated_seeds/$name")
 before="$(ls -A "$findings")"
 "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$findings/" "$corpus" "${seed_args[@]}" >"$log" 2>&1

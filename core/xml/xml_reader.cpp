@@ -42,7 +42,7 @@ bool OnlySpace(std::string_view utf8) {
 struct OpenElement {
   Element element;
   std::size_t textBytes = 0;
-  bool textIsSpace = true;  // nothing but white space so far
+  bool textIsSpace = true;  // nothing but white space so far (held in the level's buffer)
 };
 
 class TreeBuilder {
@@ -102,6 +102,7 @@ class TreeBuilder {
     if (stack_.size() >= static_cast<std::size_t>(kMaxDepth)) return Fail(ReadError::TooDeep);
     if (++elements_ > kMaxElements) return Fail(ReadError::TooManyElements);
     OpenElement& open = stack_.emplace_back();
+    SpaceOf(stack_.size()).clear();
     if (!AppendItem(open.element.name, name)) return;
     for (const XML_Char** at = attributes; at[0]; at += 2) {
       Attribute& attribute = open.element.attributes.emplace_back();
@@ -118,16 +119,36 @@ class TreeBuilder {
     // White space may yet be dropped as indentation; real text over the limit
     // fails now, before more of it is gathered.
     if (open.textBytes > kMaxItemBytes && !open.textIsSpace) return Fail(ReadError::ItemTooLong);
+    std::wstring& space = SpaceOf(stack_.size());
+    if (open.textIsSpace) {
+      // Indentation, most likely: kept aside in a buffer each level reuses, so
+      // it costs no allocation of its own.
+      AppendUtf8AsWide(space, piece);
+      return;
+    }
+    if (!space.empty()) {
+      open.element.text.insert(0, space);
+      space.clear();
+    }
     AppendUtf8AsWide(open.element.text, piece);
+  }
+
+  std::wstring& SpaceOf(std::size_t depth) {
+    if (spaces_.size() < depth) spaces_.resize(depth);
+    return spaces_[depth - 1];
   }
 
   void End() {
     if (stack_.empty()) return;
+    std::wstring& space = SpaceOf(stack_.size());
     OpenElement open = std::move(stack_.back());
     stack_.pop_back();
     Element& element = open.element;
-    if (!element.children.empty() && open.textIsSpace) element.text.clear();
-    else if (open.textBytes > kMaxItemBytes) return Fail(ReadError::ItemTooLong);
+    if (open.textBytes > kMaxItemBytes && !(open.textIsSpace && !element.children.empty()))
+      return Fail(ReadError::ItemTooLong);
+    // White space beside children is indentation; alone, it is the text.
+    if (open.textIsSpace && element.children.empty()) element.text = space;
+    space.clear();
     if (stack_.empty()) {
       root_ = std::move(element);
       hasRoot_ = true;
@@ -138,6 +159,7 @@ class TreeBuilder {
 
   XML_Parser parser_;
   std::vector<OpenElement> stack_;
+  std::vector<std::wstring> spaces_;  // per level: white space not yet known to be text
   Element root_;
   bool hasRoot_ = false;
   std::size_t elements_ = 0;

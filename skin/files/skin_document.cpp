@@ -9,34 +9,48 @@ namespace kelvra {
 
 namespace {
 
+// Folds as it compares: a large skin has hundreds of thousands of elements.
 bool NameIs(const xml::Element& element, std::wstring_view lowerName) {
-  return element.name.size() == lowerName.size() && LowerCaseText(element.name) == lowerName;
+  return EqualsCaseBlind(element.name, lowerName);
 }
 
 std::wstring IdOf(const xml::Element& element) {
   const std::wstring* id = element.FindAttribute(L"id");
   return id ? *id : std::wstring();
 }
-
-// A property's text as one line: a value written across lines by hand reads as
-// if written on one.
-std::wstring CleanValue(std::wstring_view text) {
-  std::wstring value;
-  value.reserve(text.size());
-  for (wchar_t c : text)
-    if (c != L'\r' && c != L'\n' && c != L'\t') value.push_back(c);
-  return std::wstring(TrimBlanks(value));
+// The same, taken out of a tree that is read only once.
+std::wstring IdOf(xml::Element& element) {
+  for (auto& attribute : element.attributes)
+    if (attribute.name == L"id") return std::move(attribute.value);
+  return std::wstring();
 }
 
-}  // namespace
+std::wstring TextOf(const xml::Element& element) { return element.text; }
+std::wstring TextOf(xml::Element& element) { return std::move(element.text); }
 
-SkinDocument ReadSkinDocument(const xml::Element& root) {
+// A property's text as one line: a value written across lines by hand reads as
+// if written on one. Done in place.
+void CleanValue(std::wstring& text) {
+  std::size_t kept = 0;
+  for (wchar_t c : text)
+    if (c != L'\r' && c != L'\n' && c != L'\t') text[kept++] = c;
+  text.resize(kept);
+  const std::wstring_view trimmed = TrimBlanks(text);
+  const auto first = static_cast<std::size_t>(trimmed.data() - text.data());
+  text.erase(first + trimmed.size());
+  text.erase(0, first);
+}
+
+// `Root` is const for a tree that stays, non-const for one whose strings move
+// into the document.
+template <class Root>
+SkinDocument ReadDocumentOf(Root& root) {
   SkinDocument document;
   if (!NameIs(root, L"skin")) {
     document.status = SkinDocumentStatus::NotASkin;
     return document;
   }
-  const auto& children = root.children;
+  auto& children = root.children;
   auto at = children.begin();
   for (; at != children.end() && !NameIs(*at, L"component"); ++at)
     if (NameIs(*at, L"name")) document.name = IdOf(*at);
@@ -46,23 +60,33 @@ SkinDocument ReadSkinDocument(const xml::Element& root) {
       return document;
     }
     const std::wstring component = IdOf(*at);
-    for (const auto& state : at->children) {
+    for (auto& state : at->children) {
       if (!NameIs(state, L"state")) {
         document.status = SkinDocumentStatus::UnexpectedElement;
         return document;
       }
       const std::wstring stateName = IdOf(state);
-      for (const auto& property : state.children) {
+      for (auto& property : state.children) {
         if (!NameIs(property, L"property") || !property.children.empty()) {
           document.status = SkinDocumentStatus::UnexpectedElement;
           return document;
         }
-        document.properties.push_back({component, stateName, IdOf(property), CleanValue(property.text)});
+        SkinDocumentProperty& added = document.properties.emplace_back();
+        added.component = component;
+        added.state = stateName;
+        added.property = IdOf(property);
+        added.value = TextOf(property);
+        CleanValue(added.value);
       }
     }
   }
   return document;
 }
+
+}  // namespace
+
+SkinDocument ReadSkinDocument(const xml::Element& root) { return ReadDocumentOf(root); }
+SkinDocument ReadSkinDocument(xml::Element&& root) { return ReadDocumentOf(root); }
 
 xml::Element SkinDocumentTree(const SkinDocumentHeader& header, const std::vector<SkinDocumentProperty>& properties) {
   xml::Element root(L"Skin");

@@ -44,6 +44,8 @@ struct SkinDocument {
 // "component" other than "name" are skipped; a component, state or empty level
 // without children adds nothing.
 SkinDocument ReadSkinDocument(const xml::Element& root);
+// The same, moving the tree's strings into the document.
+SkinDocument ReadSkinDocument(xml::Element&& root);
 
 // The "Skin" tree of a document: "Name" (id = name), then "Author", "Date",
 // "Version" and "URL" when not empty, then one "Component" per run of

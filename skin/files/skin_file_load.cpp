@@ -48,9 +48,9 @@ std::wstring FullPath(const std::wstring& path) {
 }
 
 bool ReadDocumentBytes(const std::vector<uint8_t>& bytes, SkinDocument& document) {
-  const auto tree = xml::ReadDocument(bytes);
+  auto tree = xml::ReadDocument(bytes);
   if (!tree.ok()) return false;
-  document = ReadSkinDocument(tree.root);
+  document = ReadSkinDocument(std::move(tree.root));
   return document.status != SkinDocumentStatus::NotASkin;
 }
 
