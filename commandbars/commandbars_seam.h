@@ -44,6 +44,16 @@ void OnPopupMenuWindowCreated(HWND popup);
 // (commandbars/popup/menu_tracking_hook.cpp).
 void OnSystemShadowCreated(HWND shadow);
 
+// ---- Tracked menus (commandbars/popup/menu_tracking_hooks.cpp)
+
+// WM_MENUSELECT of a tracked MenuEx menu, which the system sends to the menu's
+// owner and never through the loop's message filter: the host-window procedure
+// (for the window given to DisplayPopupMenuEx) and the owner of a bar's menus
+// pass it here before their own handling. Records the selection's flags and
+// submenu, and marks the coming popup window as that submenu's. Does nothing
+// while no MenuEx menu is tracked; sends no message, takes no lock.
+void OnTrackedMenuSelect(HWND owner, WPARAM wParam, LPARAM lParam);
+
 // ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
 // Neither may leave the library (send a message, call an application callback)
 // while it holds a library lock.
