@@ -2,6 +2,8 @@
 #include "commandbars/menu_draw/menu_item_painter.h"
 
 #include <algorithm>
+#include <string>
+#include <unordered_map>
 
 #include "commandbars/menu_draw/menu_item_layout.h"
 #include "core/library/library_globals.h"
@@ -42,7 +44,34 @@ struct PainterResources {
   CachedSurface arrow;
   int arrowSide = 0;
   POINT arrowSeed{-1, -1};  // a pixel of the system's black arrow, for its re-colouring
+  // Hot-key texts measured in `measuredFont`: every repaint draws the same few.
+  HFONT measuredFont = nullptr;
+  std::unordered_map<std::wstring, int> hotKeyWidths;
 };
+
+PainterResources& Resources();
+
+// The width of a hot-key text as DrawFormattedText measures it, kept per font.
+int HotKeyWidth(HDC dc, std::wstring_view text, HFONT font, uint32_t flags) {
+  PainterResources& kept = Resources();
+  if (!font) {  // the DC's own font: nothing to key a kept width by
+    RECT measured{0, 0, 0, 0};
+    DrawFormattedText(dc, text, &measured, font, flags | FormattedTextFlags::MeasureOnly);
+    return static_cast<int>(measured.right - measured.left);
+  }
+  if (kept.measuredFont != font || kept.hotKeyWidths.size() > 1024) {
+    kept.hotKeyWidths.clear();
+    kept.measuredFont = font;
+  }
+  // Disabled texts ignore their colour codes, which changes nothing of the width.
+  const std::wstring key(text);
+  if (const auto found = kept.hotKeyWidths.find(key); found != kept.hotKeyWidths.end()) return found->second;
+  RECT measured{0, 0, 0, 0};
+  DrawFormattedText(dc, text, &measured, font, flags | FormattedTextFlags::MeasureOnly);
+  const int width = static_cast<int>(measured.right - measured.left);
+  kept.hotKeyWidths.emplace(key, width);
+  return width;
+}
 
 PainterResources& Resources() {
   static PainterResources& resources = *new PainterResources;  // freed by FreeMenuItemPainter
@@ -162,9 +191,8 @@ void DrawTexts(const ItemDraw& d, COLORREF colour) {
   const ItemRect label = LabelRect(d.item, d.look, d.column, d.input.imageWidth);
   ItemRect hotKey{};
   if (!d.input.hotKey.empty()) {
-    RECT measured{0, 0, 0, 0};
-    DrawFormattedText(d.dc, d.input.hotKey, &measured, d.input.font, flags | FormattedTextFlags::MeasureOnly);
-    hotKey = HotKeyRect(d.item, measured.right - measured.left, GetSystemMetrics(SM_CXMENUCHECK));
+    const int width = HotKeyWidth(d.dc, d.input.hotKey, d.input.font, flags);
+    hotKey = HotKeyRect(d.item, width, GetSystemMetrics(SM_CXMENUCHECK));
   }
   auto draw = [&](int dx, int dy, COLORREF c) {
     SetTextColor(d.dc, c);
@@ -461,6 +489,8 @@ void FreeMenuItemPainter() {
   kept.arrow.Reset();
   kept.arrowSide = 0;
   kept.arrowSeed = POINT{-1, -1};
+  kept.hotKeyWidths.clear();
+  kept.measuredFont = nullptr;
 }
 
 }  // namespace kelvra

@@ -201,14 +201,18 @@ TEST_F(MenuItemPainterTest, LooksByState) {
   }
 }
 
-// The hot-key text ends at item right - SM_CXMENUCHECK - 6, whatever its width.
+// The hot-key text ends at item right - SM_CXMENUCHECK - 6, whatever its width
+// and font (its width is kept per font between paints).
 TEST_F(MenuItemPainterTest, HotKeyTextIsRightAligned) {
   const int check = GetSystemMetrics(SM_CXMENUCHECK);
+  UniqueFont large(CreateFontW(-17, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+  for (HFONT font : {font_, large.get(), font_})
   for (const wchar_t* hotKey : {L"Ctrl+P", L"Ctrl+Shift+W", L"F1"}) {
     for (int32_t style : {0, kWhidbey, kOffice2007}) {
-      SCOPED_TRACE(style);
+      SCOPED_TRACE(::testing::Message() << "style " << style << " font " << font);
       Dib32 dib(kWidth, kHeight, 0xFFFF00FF);
       MenuItemPaintInput in = Item(style, L"Print$");
+      in.font = font;
       in.hotKey = hotKey;
       Paint(dib, in, 0);
       const COLORREF text = style ? Ui(style, 4) : GetSysColor(COLOR_MENUTEXT);
