@@ -77,14 +77,20 @@ SkinLoadedFile MakeData(const std::vector<uint8_t>& bytes, int width, int height
   return {};
 }
 
+// A running LoadSkin's budget covers every file its values name; a value set in
+// code gets a budget of its own.
+ReadBudget& OperationBudgetOr(ReadBudget& own) {
+  SkinFileOperation* operation = CurrentSkinFileOperation();
+  return operation && operation->budget ? *operation->budget : own;
+}
+
 }  // namespace
 
 int32_t FindSkinPropertyFile(const SkinRecord& skin, std::wstring_view value) {
   const SkinFileValue file = ClassifySkinFileValue(value, SystemColourLookups());
   if (!file.fileLike) return 0;
-  SkinFileOperation* operation = CurrentSkinFileOperation();
   ReadBudget ownBudget;
-  ReadBudget& budget = operation && operation->budget ? *operation->budget : ownBudget;
+  ReadBudget& budget = OperationBudgetOr(ownBudget);
   LastLocation& last = Last();
   last.skin = &skin;
   last.value.assign(value);
@@ -95,9 +101,8 @@ int32_t FindSkinPropertyFile(const SkinRecord& skin, std::wstring_view value) {
 int32_t LoadSkinPropertyFile(SkinRecord& skin, SkinPropertyRecord& property, std::wstring_view value) {
   const SkinFileValue file = ClassifySkinFileValue(value, SystemColourLookups());
   if (!file.fileLike) return 0;
-  SkinFileOperation* operation = CurrentSkinFileOperation();
   ReadBudget ownBudget;
-  ReadBudget& budget = operation && operation->budget ? *operation->budget : ownBudget;
+  ReadBudget& budget = OperationBudgetOr(ownBudget);
 
   LastLocation& last = Last();
   SkinFileLocation location = last.skin == &skin && last.value == value ? std::move(last.location)

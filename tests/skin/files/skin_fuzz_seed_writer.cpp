@@ -15,21 +15,13 @@
 #include "skin/builtin/builtin_skin_rows.h"
 #include "skin/files/skin_document.h"
 #include "skin/files/skin_pack.h"
+#include "tests/skin/files/vector_pack_sink.h"
 #include "tests/skin/files/builtin_skin_documents.h"
 #include "tests/skin/files/hostile_skin_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-class VectorSink final : public kelvra::PackSink {
- public:
-  bool Write(const void* bytes, std::size_t size) override {
-    out.append(static_cast<const char*>(bytes), size);
-    return true;
-  }
-  std::string out;
-};
 
 bool Put(const fs::path& folder, const std::string& name, const std::string& bytes) {
   fs::create_directories(folder);
@@ -63,12 +55,12 @@ int main(int argc, char** argv) {
     const std::string key = Narrow(table.key);
     ok &= Put(root / "xml_tree_fuzzer", key + ".skn", *xml);
     ok &= Put(root / "skin_document_fuzzer", key + ".skn", *xml);
-    VectorSink sink;
+    kelvra::test::VectorPackSink sink;
     kelvra::SkinPackWriter writer(sink);
     const auto png = kelvra::StoredSkinPng(kelvra::StoredSkinImage::SetAPanelBorder);
     ok &= writer.AddFile(L"border.png", png);
     ok &= writer.Finish(std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(xml->data()), xml->size()));
-    ok &= Put(root / "skin_pack_fuzzer", key + ".sknz", sink.out);
+    ok &= Put(root / "skin_pack_fuzzer", key + ".sknz", std::string(sink.out.begin(), sink.out.end()));
   }
   int index = 0;
   for (const auto& file : kelvra::test::HostileSkinFiles()) {

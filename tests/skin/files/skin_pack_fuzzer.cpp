@@ -7,18 +7,11 @@
 #include <vector>
 
 #include "skin/files/skin_pack.h"
+#include "tests/skin/files/vector_pack_sink.h"
 
 namespace {
 
-class VectorSink final : public kelvra::PackSink {
- public:
-  bool Write(const void* bytes, std::size_t size) override {
-    const auto* at = static_cast<const uint8_t*>(bytes);
-    out.insert(out.end(), at, at + size);
-    return true;
-  }
-  std::vector<uint8_t> out;
-};
+using VectorSink = kelvra::test::VectorPackSink;
 
 struct PackContents {
   std::vector<std::wstring> names;

@@ -8,6 +8,7 @@
 #include "core/xml/xml_tree.h"
 #include "skin/files/skin_document.h"
 #include "skin/files/skin_pack.h"
+#include "tests/skin/files/vector_pack_sink.h"
 #include "skin/files/skin_pack_codec.h"
 #include "tests/skin/files/hostile_skin_files.h"
 
@@ -29,15 +30,7 @@ std::vector<uint8_t> Noise(std::size_t size) {
   return bytes;
 }
 
-class VectorSink final : public kelvra::PackSink {
- public:
-  bool Write(const void* bytes, std::size_t size) override {
-    const auto* at = static_cast<const uint8_t*>(bytes);
-    out.insert(out.end(), at, at + size);
-    return true;
-  }
-  std::vector<uint8_t> out;
-};
+using VectorSink = kelvra::test::VectorPackSink;
 
 TEST(SkinPackCodec, KeepsTheSmallerFormAndDecodesOnlyWhatFollowsTheRule) {
   // Incompressible bytes are stored as they are.
