@@ -3,6 +3,7 @@
 // bars' own headers (asked by code already here) promise as "nothing here".
 // Building one means deleting it here and defining it where it belongs.
 #include "commandbars/commandbars_seam.h"
+#include "commandbars/popup/long_menu_calls.h"
 #include "commandbars/popup/menu_family_calls.h"
 #include "commandbars/popup/menu_tracking_state.h"
 #include "commandbars/popup/popup_menu_window_proc.h"
@@ -29,6 +30,9 @@ void InstallMenuKeyboardHook(DWORD) {}
 
 bool TrackedMenuDropsFromBar() { return false; }
 SIZE MenuBarTitlePopupSize(HWND, int) { return SIZE{0, 0}; }
+int32_t RefreshMenuExItems(HMENU) { return 0; }
+void OnScrollSliceWindowCreated(HWND) {}
+void OnScrollRowSelected(HWND, int) {}
 
 // The popup keeps the system's own behaviour.
 LRESULT CALLBACK PopupMenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -30,6 +30,10 @@ struct MenuExPopupRecord {
   int32_t thirdShadowX = 0, thirdShadowY = 0, thirdShadowLength = 0;
   HWND thirdShadowWindow = nullptr;
   int32_t savedValue = 0;
+  // The window's own state beside the fields above.
+  bool systemFrame = true;             // the system gave the window a frame of its own (else it draws one inside)
+  bool placed = false;                 // its cascade and monitor fit have run
+  bool shadowDue = false;              // placed at last: its shadow follows once the move is done
 };
 
 // The records in the order their windows were created. The caller holds MenuLock.

@@ -79,6 +79,7 @@ struct MenuTrackingState {
 
   // Item drawing.
   int32_t iconMargin = 0;            // CalcMenuImageMargin - 2 of the menu font, kept by WM_MEASUREITEM
+  int32_t measuredImageWidth = 0;    // the image width of the item last measured (the popup's icon column)
   int32_t menuPaintPass = 0;         // 0 first paint, -1 after its last item, then 1
   int32_t popupBackgroundSwitch = 1; // 0 where the system overpaints the erased background
   int32_t firstItemHot = 0;          // the first item was drawn selected

@@ -6,18 +6,10 @@ namespace kelvra::test {
 
 namespace {
 
-// SendInput's absolute coordinates run from 0 to 65535 over the primary screen;
-// rounding up lands on the pixel asked for.
-LONG Normalised(LONG pixel, int extent) {
-  return static_cast<LONG>((static_cast<LONGLONG>(pixel) * 65536 + extent - 1) / extent);
-}
+LONG Normalised(LONG pixel, int extent) { return NormalisedInputCoordinate(pixel, extent); }
 
 void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  input.mi.dwFlags = flags;
+  INPUT input = MouseInput(flags, dx, dy);
   SendInput(1, &input, sizeof(input));
 }
 
@@ -31,6 +23,21 @@ bool PointerAt(POINT screen) {
 }
 
 }  // namespace
+
+// SendInput's absolute coordinates run from 0 to 65535 over the primary screen;
+// rounding up lands on the pixel asked for.
+LONG NormalisedInputCoordinate(LONG pixel, int extent) {
+  return static_cast<LONG>((static_cast<LONGLONG>(pixel) * 65536 + extent - 1) / extent);
+}
+
+INPUT MouseInput(DWORD flags, LONG dx, LONG dy) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = dx;
+  input.mi.dy = dy;
+  input.mi.dwFlags = flags;
+  return input;
+}
 
 void ShowAndRaise(HWND window) {
   ShowWindow(window, SW_SHOW);

@@ -27,6 +27,12 @@ void PressLeftButton();
 void ReleaseLeftButton();
 void ClickLeftButton();
 
+// The INPUT of one pointer event (SendInput); with MOUSEEVENTF_ABSOLUTE, dx and
+// dy are screen pixels normalised by NormalisedInputCoordinate (the extent is
+// the primary screen's width or height).
+INPUT MouseInput(DWORD flags, LONG dx = 0, LONG dy = 0);
+LONG NormalisedInputCoordinate(LONG pixel, int extent);
+
 // The window that has captured the mouse on this thread, after the queued input
 // was dispatched (0 for none).
 HWND CaptureAfterInput();

@@ -2,6 +2,8 @@
 // helper thread.
 #include "tests/support/tracked_menu_driver.h"
 
+#include "tests/support/pointer_input.h"
+
 #include <deque>
 #include <mutex>
 
@@ -76,18 +78,9 @@ InputThread& Input() {
   return thread;
 }
 
-LONG Normalised(LONG pixel, int extent) {
-  return static_cast<LONG>((static_cast<LONGLONG>(pixel) * 65536 + extent - 1) / extent);
-}
+LONG Normalised(LONG pixel, int extent) { return NormalisedInputCoordinate(pixel, extent); }
 
-INPUT Mouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  return input;
-}
+INPUT Mouse(DWORD flags, LONG dx = 0, LONG dy = 0) { return MouseInput(flags, dx, dy); }
 
 INPUT Keyboard(WORD virtualKey, bool up) {
   INPUT input{};
