@@ -4,6 +4,7 @@
 #include <expat.h>
 
 #include <cstring>
+#include <iterator>
 #include <new>
 #include <utility>
 
@@ -103,7 +104,11 @@ class TreeBuilder {
     if (++elements_ > kMaxElements) return Fail(ReadError::TooManyElements);
     OpenElement& open = stack_.emplace_back();
     SpaceOf(stack_.size()).clear();
+    ChildrenOf(stack_.size()).clear();
     if (!AppendItem(open.element.name, name)) return;
+    std::size_t count = 0;
+    for (const XML_Char** at = attributes; at[0]; at += 2) ++count;
+    open.element.attributes.reserve(count);
     for (const XML_Char** at = attributes; at[0]; at += 2) {
       Attribute& attribute = open.element.attributes.emplace_back();
       if (!AppendItem(attribute.name, at[0]) || !AppendItem(attribute.value, at[1])) return;
@@ -138,28 +143,42 @@ class TreeBuilder {
     return spaces_[depth - 1];
   }
 
+  // The children of the open element at `depth` (1 for the root), gathered in
+  // a vector each level reuses and moved into one of their exact size when the
+  // element ends: no growth of every element's own vector, one allocation each.
+  std::vector<Element>& ChildrenOf(std::size_t depth) {
+    if (children_.size() < depth) children_.resize(depth);
+    return children_[depth - 1];
+  }
+
   void End() {
     if (stack_.empty()) return;
-    std::wstring& space = SpaceOf(stack_.size());
+    const std::size_t depth = stack_.size();
+    std::wstring& space = SpaceOf(depth);
+    std::vector<Element>& children = ChildrenOf(depth);
     OpenElement open = std::move(stack_.back());
     stack_.pop_back();
     Element& element = open.element;
-    if (open.textBytes > kMaxItemBytes && !(open.textIsSpace && !element.children.empty()))
+    if (open.textBytes > kMaxItemBytes && !(open.textIsSpace && !children.empty()))
       return Fail(ReadError::ItemTooLong);
     // White space beside children is indentation; alone, it is the text.
-    if (open.textIsSpace && element.children.empty()) element.text = space;
+    if (open.textIsSpace && children.empty()) element.text = space;
     space.clear();
+    element.children.reserve(children.size());
+    std::move(children.begin(), children.end(), std::back_inserter(element.children));
+    children.clear();
     if (stack_.empty()) {
       root_ = std::move(element);
       hasRoot_ = true;
     } else {
-      stack_.back().element.children.push_back(std::move(element));
+      ChildrenOf(depth - 1).push_back(std::move(element));
     }
   }
 
   XML_Parser parser_;
   std::vector<OpenElement> stack_;
   std::vector<std::wstring> spaces_;  // per level: white space not yet known to be text
+  std::vector<std::vector<Element>> children_;  // per level: the open element's children so far
   Element root_;
   bool hasRoot_ = false;
   std::size_t elements_ = 0;

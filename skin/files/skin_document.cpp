@@ -51,6 +51,12 @@ SkinDocument ReadDocumentOf(Root& root) {
     return document;
   }
   auto& children = root.children;
+  // Sized once: a large skin's properties would otherwise be moved at every
+  // growth of the vector.
+  std::size_t count = 0;
+  for (const auto& component : children)
+    for (const auto& state : component.children) count += state.children.size();
+  document.properties.reserve(count);
   auto at = children.begin();
   for (; at != children.end() && !NameIs(*at, L"component"); ++at)
     if (NameIs(*at, L"name")) document.name = IdOf(*at);
