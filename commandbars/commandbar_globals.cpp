@@ -28,6 +28,11 @@ void RemoveMenuHooks() {
   auto& state = CommandBarState();
   RemoveHook(state.menuKeyboardHook);
   RemoveHook(state.hotKeyMessageHook);
+  // The rebar hooks too: left installed, the thread's next mouse message would
+  // call into the unloaded library.
+  RemoveHook(state.rebarMouseHook);
+  RemoveHook(state.rebarCursorHook);
+  RemoveHook(state.rebarDragHook);
 }
 
 }  // namespace steps

@@ -27,6 +27,8 @@ struct CommandBarGlobals {
   HHOOK menuKeyboardHook = nullptr;
   HHOOK hotKeyMessageHook = nullptr;
   HHOOK rebarMouseHook = nullptr;
+  HHOOK rebarCursorHook = nullptr;  // while the pointer is near a sizable band's edge
+  HHOOK rebarDragHook = nullptr;    // during a native band drag
 
   CommandBarSettings settings;
 };

@@ -67,16 +67,15 @@ void OnTrackedMenuSelect(HWND owner, WPARAM wParam, LPARAM lParam);
 LRESULT ToolBarExGadgetSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // WM_WINDOWPOSCHANGING of every registered window, before the size limits, with
-// the new height (WINDOWPOS.cy), WindowMapLock released: a rebar's window
-// announces its height change (to its callback and ancestors).
-// Nothing here: no window is a rebar (commandbars/rebar/rebar_height_notify.cpp).
+// the new height (WINDOWPOS.cy; 0 for a move without a size: ask the control),
+// WindowMapLock released: a rebar's window announces its height change (to its
+// callback and ancestors) (commandbars/rebar/rebar_height_notify.cpp).
 void OnRebarWindowPosChanging(HWND window, int newHeight);
 
 // ---- UI colours (skin/ui_colours/ui_colour_setters.cpp, skin/elements/ui_element_painter.cpp)
 
 // After a UI colour or colour mode changed: every rebar rebuilds its background
-// image (force 1: even when its size did not change).
-// Nothing here: there are no rebars.
+// image (force 1: even when its size did not change) (commandbars/rebar/rebar_style.cpp).
 void UpdateRebarBackgrounds(bool force);
 
 // After a UI colour or colour mode changed (mode 0): the derived disabled icons of
@@ -118,8 +117,8 @@ bool IsToolBarExWindow(HWND window);
 void RedrawToolBarExsOnPage(HWND page);
 
 // A page's WM_SIZE: every rebar whose parent is `page` is fitted to the page's
-// width at its bar height, its bands laid out, and repainted.
-// Nothing here: there are no rebars.
+// width at its bar height, its bands laid out, and repainted
+// (commandbars/rebar/rebar_band_layout.cpp).
 void FitRebarsOnPage(HWND page);
 
 // ---- Page scrolling (panels/scrolling/page_scrolling.cpp)
@@ -141,13 +140,13 @@ void InitCommandBarSettings();
 
 // Kelvra_End step 3 frees every control family by family: rebars first, then
 // toolbars, then (after FreeButtonEx) menus. Each frees all of its family.
-// Nothing here: there are no such controls.
-void FreeAllRebars();    // FreeRebar(-1)
+// Nothing here: there are no such controls (rebars: commandbars/rebar/rebar_free.cpp).
+void FreeAllRebars();    // FreeRebar(-1) and the shared rebar backgrounds
 void FreeAllToolBars();  // FreeToolBarEx(-1)
 void FreeAllMenus();     // FreeMenuEx(-1)
 
 // Kelvra_End step 4, right after the creation hook is removed: removes the menu
-// keyboard hook and the hot-key message hook when installed
+// keyboard hook, the hot-key message hook and the three rebar hooks when installed
 // (commandbars/commandbar_globals.cpp).
 void RemoveMenuHooks();
 

@@ -7,14 +7,12 @@
 #include "commandbars/popup/menu_family_calls.h"
 #include "commandbars/popup/menu_tracking_state.h"
 #include "commandbars/popup/popup_menu_window_proc.h"
-#include "commandbars/rebar/rebar_height_notify.h"
 
 namespace kelvra {
 
 // ---- Asked from outside commandbars/ (commandbars/commandbars_seam.h)
 
 LRESULT ToolBarExGadgetSubclass(HWND, UINT, WPARAM, LPARAM) { return 0; }
-void UpdateRebarBackgrounds(bool) {}
 void TintMenuAndToolBarIcons(uintptr_t, int) {}
 void RedrawHostWindows() {}
 void ForgetMenuPopupBackgrounds() {}
@@ -22,7 +20,6 @@ uint32_t CurrentMenuUIStyle(uint32_t fallback) { return fallback; }
 
 bool IsToolBarExWindow(HWND) { return false; }
 void RedrawToolBarExsOnPage(HWND) {}
-void FitRebarsOnPage(HWND) {}
 
 void InstallMenuKeyboardHook(DWORD) {}
 
@@ -40,14 +37,11 @@ LRESULT CALLBACK PopupMenuWindowProc(HWND window, UINT message, WPARAM wParam, L
   return system ? CallWindowProcW(system, window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
-bool MakeRebarCurrentByWindow(HWND) { return false; }
-void NotifyRebarHeightChange(int) {}
 
 }  // namespace kelvra
 
 namespace kelvra::steps {
 
-void FreeAllRebars() {}
 void FreeAllToolBars() {}
 void FreeAllMenus() {}
 void RestoreHostWindowProcedures() {}

@@ -816,6 +816,88 @@ KELVRA_API int KELVRA_CALL FreeSplitterEx(int splitter);
 
 /* ==== Rebars ============================================================= */
 
+/* A rebar is a native rebar control on a host window; each band holds one child
+ * window (usually a ToolBarEx). A rebar argument takes the rebar's number or its
+ * window. Rebars are used on the thread that made them. */
+
+/* Band-style bits of the library, beside the RBBS_* bits of AddRebarGadget's
+ * band style: a band whose child fills the host's free client height below the
+ * other children (either bit), and a band whose top and bottom edges the user can
+ * drag (in a row with a fill band it takes that band's height). */
+#define RBBS_FILLPARENT 0x20000
+#define RBBS_FILLPARENT2 0x40000
+#define RBBS_SIZABLEHEIGHT 0x800000
+
+/* Makes a rebar across the top of parent and makes it the rebar new bands go to.
+ * flags: RBS_* and CCS_* styles (CCS_NODIVIDER is always added), plus
+ * UISTYLE_OFFICE2003 or UISTYLE_OFFICE2007 for the Office looks (a gradient
+ * background from UI colours 31 and 32; these two bits never reach the window
+ * style). background: a bitmap tiled behind every band (0 none; it stays the
+ * caller's). A background or Office 2003 takes RBS_BANDBORDERS off. composited
+ * non-zero: the rebar is drawn composited once the host is first sized. Returns
+ * the number chosen when number is -1, else the rebar's window; 0 when the number
+ * is in use, parent is no window or the control could not be made. */
+KELVRA_API int KELVRA_CALL CreateRebar(int number, HWND parent, HBITMAP background, int flags, int composited);
+/* Adds a band holding child to the current rebar (the one made, or inserted
+ * into, last): its text, width, minimum width and minimum height (0: a toolbar's
+ * button height, else the child's height), its own background bitmap (0: the
+ * rebar's) and band style (0: RBBS_CHILDEDGE). A toolbar child gets CCS_NODIVIDER
+ * and CCS_NORESIZE. Returns the new band's id (ids count from 0 and stay unique
+ * among the rebar's bands); 0 when there is no current rebar; -1 when the current
+ * rebar no longer exists, child is no window, or the control refused the band. */
+KELVRA_API int KELVRA_CALL AddRebarGadget(HWND child, LPCWSTR text, int width, int minimumWidth, int minimumHeight,
+                                          HBITMAP background, int bandStyle);
+/* As AddRebarGadget, into rebar before position (a band id, or an index when no
+ * band has that id; -1 the end), and makes that rebar current. 0 for an unknown
+ * rebar. */
+KELVRA_API int KELVRA_CALL InsertRebarGadget(int rebar, int position, HWND child, LPCWSTR text, int width,
+                                             int minimumWidth, int minimumHeight, HBITMAP background, int bandStyle);
+/* Deletes a band (its id, or its index when no band has that id); the child
+ * stays where it is. 1; 0 when the rebar or the band is unknown. */
+KELVRA_API int KELVRA_CALL DeleteRebarBand(int rebar, int band);
+/* Moves the band at index from to index to. The control's answer (non-zero when
+ * moved); 0 for an unknown rebar. */
+KELVRA_API int KELVRA_CALL MoveRebarBand(int rebar, int from, int to);
+/* Shows (show non-zero) or hides a band (its id, or its index), lays the bands
+ * out and repaints. 1; 0 when the rebar or the band is unknown. */
+KELVRA_API int KELVRA_CALL ShowRebarBand(int rebar, int band, int show);
+/* The id of the band at index; 0 when the index is invalid; -1 for an unknown
+ * rebar. */
+KELVRA_API int KELVRA_CALL RebarBandID(int rebar, int index);
+/* The rebar's height in pixels; 0 when rebar is neither a rebar of the library
+ * nor a window of class "ReBarWindow32". */
+KELVRA_API int KELVRA_CALL RebarHeight(int rebar);
+/* The window of the rebar whose number is number (numbers only); 0 when unknown. */
+KELVRA_API HWND KELVRA_CALL RebarID(int number);
+/* Gives the rebar the UI style 0 (the system's look; its own background and
+ * band borders come back), UISTYLE_OFFICE2003 or UISTYLE_OFFICE2007 (the
+ * style's gradient background on every band without a bitmap of its own).
+ * Other values change nothing. Always 0. */
+KELVRA_API int KELVRA_CALL SetRebarStyle(int rebar, int style);
+/* Sets the procedure that is told first when the rebar's height changes: it is
+ * called like a window procedure with the rebar window, message 0x8953, wParam
+ * the new height and lParam the rebar window (then the message is sent to the
+ * rebar's top-level window and to its parent). Returns the previous callback (0
+ * when there was none); -1, changing nothing, for callback 0 or an unknown
+ * rebar. */
+KELVRA_API int KELVRA_CALL SetRebarUserCallback(int rebar, WNDPROC callback);
+/* Frees a rebar (-1: every rebar): the bands' children go back to the rebar's
+ * parent, the control is destroyed. 1 (also for -1); 0 when unknown. */
+KELVRA_API int KELVRA_CALL FreeRebar(int rebar);
+/* Saves the band order, widths and styles as an XML file (root "Layout", one
+ * "Band" element with "ID", "cx" and "fStyle" per band). The file is written
+ * beside path and replaces it only once complete. 1 when written; 0 when the
+ * rebar is unknown, the file-name part of path is empty or holds a control
+ * character or one of " * / : < > ? \ |, or the file could not be written. */
+KELVRA_API int KELVRA_CALL SaveRebarLayout(int rebar, LPCWSTR path);
+/* Applies a file of SaveRebarLayout: band i of the file is moved to index i
+ * (when the rebar has a band of its id) and gets its width and style. The file
+ * is checked whole first; a file that is no such document (not XML, over 1 MiB,
+ * a root other than "layout" in any case, a value that is no 32-bit signed
+ * decimal) changes nothing. 1 when applied; 0 otherwise (names as
+ * SaveRebarLayout). */
+KELVRA_API int KELVRA_CALL LoadRebarLayout(int rebar, LPCWSTR path);
+
 #ifdef __cplusplus
 }
 #endif

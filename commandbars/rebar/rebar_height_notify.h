@@ -1,5 +1,5 @@
 // Announcing a rebar's new height when its window is being resized.
-// Not built yet: commandbars/not_built_yet.cpp answers that no window is a rebar.
+// Built in commandbars/rebar/rebar_height.cpp.
 #pragma once
 
 #include <windows.h>

@@ -72,8 +72,10 @@ LRESULT OnWindowPosChanging(const Call& call) {
   auto* pos = reinterpret_cast<WINDOWPOS*>(call.lParam);
   if (!pos) return PassOn(call);
   // A rebar announces its new height to its callback and ancestors: not under the lock.
+  // A move without a size keeps the caller's cy in the structure (Wine leaves
+  // whatever it was given there), so the rebar is asked instead.
   call.mapLock.Unlock();
-  OnRebarWindowPosChanging(call.window, pos->cy);
+  OnRebarWindowPosChanging(call.window, (pos->flags & SWP_NOSIZE) ? 0 : pos->cy);
   if (call.mapLock.Relock())
     if (const WindowMapEntry* entry = GetWindowMap().Find(call.window)) ApplySizeLimits(*entry, call.window, *pos);
   return PassOn(call);

@@ -1,0 +1,55 @@
+// What the rebar exports do, and the rebar work the host window, the hooks and
+// the page ask for. User-interface thread only.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace kelvra {
+
+struct RebarGadget {
+  HWND child = nullptr;
+  const wchar_t* text = nullptr;
+  int32_t width = 0;
+  int32_t minimumWidth = 0;
+  int32_t minimumHeight = 0;  // 0: from the child
+  HBITMAP background = nullptr;
+  uint32_t bandStyle = 0;  // 0: the rebar's template style
+};
+
+intptr_t CreateRebar(int32_t number, HWND parent, HBITMAP background, uint32_t flags, int32_t composited);
+int32_t AddRebarGadget(const RebarGadget& gadget);
+int32_t InsertRebarGadget(intptr_t rebar, int32_t position, const RebarGadget& gadget);
+int32_t DeleteRebarBand(intptr_t rebar, int32_t band);
+int32_t MoveRebarBand(intptr_t rebar, int32_t from, int32_t to);
+int32_t ShowRebarBand(intptr_t rebar, int32_t band, bool show);
+int32_t RebarBandID(intptr_t rebar, int32_t index);
+int32_t RebarHeight(intptr_t rebar);
+int32_t SetRebarStyle(intptr_t rebar, uint32_t style);
+intptr_t SetRebarUserCallback(intptr_t rebar, WNDPROC callback);
+int32_t FreeRebar(intptr_t rebar);
+int32_t SaveRebarLayout(intptr_t rebar, const wchar_t* path);
+int32_t LoadRebarLayout(intptr_t rebar, const wchar_t* path);
+
+// Band layout: fill bands take the host's free height, sizable bands their row's
+// fill height. Works on the first rebar whose parent is `host`.
+void LayoutRebarBands(HWND host);
+// The height of the visible rows other than the band's own, with their borders.
+int32_t CalcRebarBandOffset(HWND rebar, int32_t bandId);
+// Toolbar bands whose toolbar wrapped into another row count grow or shrink by
+// whole button rows.
+void ToolbarBandRefit(HWND rebar);
+// Builds (or rebuilds) the shared Office backgrounds; see commandbars_seam.h.
+void UpdateRebarBandColours(HBITMAP oldBitmap, HBITMAP newBitmap, uint32_t style);
+
+// Band-edge sizing and band drags.
+void InstallRebarMouseHook();
+void ApplyRebarBandResize(HWND rebar, int32_t bandIndex, int32_t edge, int32_t y);
+void BeginRebarBandDrag(HWND rebar, HWND host, int32_t bandId, int32_t bandIndex);
+void EndRebarBandDrag();
+
+// The library paints each band's background itself (the control never does).
+bool EraseRebarBackground(HWND rebar, HDC dc);
+
+}  // namespace kelvra
