@@ -3,10 +3,13 @@
 // bars' own headers (asked by code already here) promise as "nothing here".
 // Building one means deleting it here and defining it where it belongs.
 #include "commandbars/commandbars_seam.h"
+#include "commandbars/host_window/host_window.h"
 #include "commandbars/popup/long_menu_calls.h"
 #include "commandbars/popup/menu_family_calls.h"
 #include "commandbars/popup/menu_tracking_state.h"
 #include "commandbars/popup/popup_menu_window_proc.h"
+#include "commandbars/rebar/rebar_band_layout.h"
+#include "commandbars/rebar/rebar_ui_style.h"
 
 namespace kelvra {
 
@@ -37,6 +40,15 @@ LRESULT CALLBACK PopupMenuWindowProc(HWND window, UINT message, WPARAM wParam, L
   return system ? CallWindowProcW(system, window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
+
+// Until the host-window procedure is built, its subclassing adds only the style.
+void SubclassHostWindow(HWND window) {
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  if (!(style & WS_CLIPCHILDREN)) SetWindowLongPtrW(window, GWL_STYLE, style | WS_CLIPCHILDREN);
+}
+
+// No toolbars yet: no band holds one.
+void ToolbarBandRefit(HWND) {}
 
 }  // namespace kelvra
 

@@ -11,7 +11,6 @@
 #include "commandbars/commandbars_seam.h"
 #include "commandbars/rebar/rebar_operations.h"
 #include "commandbars/rebar/rebar_registry.h"
-#include "commandbars/toolbar/toolbar_registry.h"
 
 namespace kelvra {
 
@@ -162,27 +161,20 @@ void LayoutRebarBands(HWND host) {
   }
 }
 
-void ToolbarBandRefit(HWND rebar) {
-  const int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
-  for (ToolBarExRecord& toolbar : ToolBarExList()) {
-    const HWND window = toolbar.Window();
-    if (GetParent(window) != rebar) continue;
-    const int rows = static_cast<int>(SendMessageW(window, TB_GETROWS, 0, 0));
-    if (rows == toolbar.rowCount) continue;
-    for (int index = 0; index < count; ++index) {
-      REBARBANDINFOW info{};
-      info.cbSize = kRebarBandInfoSize;
-      info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
-      if (!SendMessageW(rebar, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&info)) || info.hwndChild != window)
-        continue;
-      const int button = HIWORD(SendMessageW(window, TB_GETBUTTONSIZE, 0, 0));
-      const int height = static_cast<int>(info.cyMinChild) + button * (rows - toolbar.rowCount);
-      info.fMask = RBBIM_CHILDSIZE;
-      info.cyMinChild = static_cast<UINT>(std::max(height, 0));
-      SendMessageW(rebar, RB_SETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
-      break;
-    }
-    toolbar.rowCount = rows;
+void GrowRebarBandOfChild(HWND child, int delta) {
+  if (!delta || !child) return;
+  const RebarRecord* rebar = FindRebarByWindow(GetParent(child));
+  if (!rebar) return;
+  const HWND window = rebar->Window();
+  const int count = static_cast<int>(SendMessageW(window, RB_GETBANDCOUNT, 0, 0));
+  for (int index = 0; index < count; ++index) {
+    REBARBANDINFOW info{};
+    info.cbSize = kRebarBandInfoSize;
+    info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
+    if (!SendMessageW(window, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&info)) || info.hwndChild != child)
+      continue;
+    SetChildHeight(window, index, static_cast<int>(info.cyMinChild) + delta);
+    return;
   }
 }
 

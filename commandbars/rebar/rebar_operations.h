@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "commandbars/rebar/rebar_band_layout.h"
+
 namespace kelvra {
 
 struct RebarGadget {
@@ -32,14 +34,6 @@ int32_t FreeRebar(intptr_t rebar);
 int32_t SaveRebarLayout(intptr_t rebar, const wchar_t* path);
 int32_t LoadRebarLayout(intptr_t rebar, const wchar_t* path);
 
-// Band layout: fill bands take the host's free height, sizable bands their row's
-// fill height. Works on the first rebar whose parent is `host`.
-void LayoutRebarBands(HWND host);
-// The height of the visible rows other than the band's own, with their borders.
-int32_t CalcRebarBandOffset(HWND rebar, int32_t bandId);
-// Toolbar bands whose toolbar wrapped into another row count grow or shrink by
-// whole button rows.
-void ToolbarBandRefit(HWND rebar);
 // Builds (or rebuilds) the shared Office backgrounds; see commandbars_seam.h.
 void UpdateRebarBandColours(HBITMAP oldBitmap, HBITMAP newBitmap, uint32_t style);
 

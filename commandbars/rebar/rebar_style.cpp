@@ -9,6 +9,7 @@
 #include "commandbars/commandbars_seam.h"
 #include "commandbars/rebar/rebar_operations.h"
 #include "commandbars/rebar/rebar_registry.h"
+#include "commandbars/rebar/rebar_ui_style.h"
 #include "core/platform/uxtheme_api.h"
 #include "skin/ui_colours/ui_colour_lookup.h"
 

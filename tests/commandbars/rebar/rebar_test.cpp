@@ -4,7 +4,11 @@
 
 #include <richedit.h>
 
-#include "commandbars/rebar/rebar_operations.h"
+#include <algorithm>
+
+#include "core/platform/win_handles.h"
+
+#include "commandbars/rebar/rebar_band_layout.h"
 #include "commandbars/rebar/rebar_ui_style.h"
 #include "skin/ui_colours/ui_colour_lookup.h"
 
@@ -13,7 +17,8 @@ namespace {
 
 TEST_F(RebarTest, BandTableAddsInsertsDeletesShowsAndMoves) {
   const int number = CreateRebar(-1, *host_, nullptr, 0, 0);
-  ASSERT_GT(number, 0);
+  ASSERT_NE(0, number);
+  ASSERT_NE(-1, number);
   const HWND rebar = RebarID(number);
   ASSERT_TRUE(rebar);
   EXPECT_EQ(0, CreateRebar(number, *host_, nullptr, 0, 0)) << "a number in use";
@@ -39,13 +44,16 @@ TEST_F(RebarTest, BandTableAddsInsertsDeletesShowsAndMoves) {
   EXPECT_EQ((std::vector<int>{1, 2, 4, 0}), BandIds(rebar));
   EXPECT_EQ(0, MoveRebarBand(12345, 0, 1));
 
-  // Hide by id, show by index.
+  // Hide and show by id (2, at index 1), hide by index (3: no band has id 3).
   EXPECT_EQ(1, ShowRebarBand(number, 2, 0));
   EXPECT_TRUE(BandInfo(rebar, 1, RBBIM_STYLE).fStyle & RBBS_HIDDEN);
   EXPECT_EQ(0, RebarBandById(rebar, 2)->visible);
-  EXPECT_EQ(1, ShowRebarBand(Key(rebar), 1, 1));
+  EXPECT_EQ(1, ShowRebarBand(Key(rebar), 2, 1));
   EXPECT_FALSE(BandInfo(rebar, 1, RBBIM_STYLE).fStyle & RBBS_HIDDEN);
   EXPECT_EQ(-1, RebarBandById(rebar, 2)->visible);
+  EXPECT_EQ(1, ShowRebarBand(number, 3, 0));
+  EXPECT_TRUE(BandInfo(rebar, 3, RBBIM_STYLE).fStyle & RBBS_HIDDEN);
+  EXPECT_EQ(0, RebarBandById(rebar, 0)->visible);
   EXPECT_EQ(0, ShowRebarBand(number, 42, 1));
   EXPECT_EQ(0, ShowRebarBand(0, 0, 1));
 }
@@ -88,7 +96,7 @@ TEST_F(RebarTest, MinimumHeightComesFromTheToolbarOrTheChild) {
   EXPECT_EQ(buttonHeight, static_cast<int>(BandInfo(rebar, 0, RBBIM_CHILDSIZE).cyMinChild));
   EXPECT_EQ(33u, BandInfo(rebar, 1, RBBIM_CHILDSIZE).cyMinChild);
   EXPECT_EQ(12u, BandInfo(rebar, 2, RBBIM_CHILDSIZE).cyMinChild);
-  const LONG style = GetWindowLongW(toolbar, GWL_STYLE);
+  const LONG style = static_cast<LONG>(SendMessageW(toolbar, TB_GETSTYLE, 0, 0));
   EXPECT_EQ(CCS_NODIVIDER | CCS_NORESIZE, style & (CCS_NODIVIDER | CCS_NORESIZE));
 
   // Asked TB_GETBUTTONSIZE, a rich edit would read EM_GETCHARFORMAT through a null pointer.
@@ -106,7 +114,7 @@ TEST_F(RebarTest, UIStyleBitsNeverReachTheWindowStyle) {
     ASSERT_TRUE(rebar);
     EXPECT_FALSE(IsZoomed(rebar)) << flags;
     EXPECT_FALSE(IsIconic(rebar)) << flags;
-    EXPECT_EQ(0, GetWindowLongW(rebar, GWL_STYLE) & 0x3000000) << flags;
+    EXPECT_EQ(0, GetWindowLongW(rebar, GWL_STYLE) & WS_MAXIMIZE) << flags;
     EXPECT_EQ(CCS_NODIVIDER, GetWindowLongW(rebar, GWL_STYLE) & CCS_NODIVIDER);
     EXPECT_EQ(static_cast<uint32_t>(flags & 0x1000000 ? 0x1000000 : 0x2000000), RebarUIStyleOf(rebar));
     RECT rect{};
@@ -194,10 +202,8 @@ TEST_F(RebarTest, FillBandEndsFiveAboveTheNextChildAndSizableBandsShareItsHeight
   REBARBANDINFOW info{};
   info.cbSize = 80;
   info.fMask = RBBIM_STYLE;
-  info.fStyle = RBBS_BREAK | 0x800000;
-  SendMessageW(rebar, RB_SETBANDINFOW, 1, reinterpret_cast<LPARAM>(&info));
   info.fStyle = RBBS_BREAK | 0x20000;
-  SendMessageW(rebar, RB_SETBANDINFOW, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageW(rebar, RB_SETBANDINFOW, 1, reinterpret_cast<LPARAM>(&info));
   LayoutRebarBands(*host_);
   EXPECT_NE(BandRect(rebar, 0).top, BandRect(rebar, 1).top);
   EXPECT_EQ(22u, BandInfo(rebar, 0, RBBIM_CHILDSIZE).cyMinChild);
@@ -233,10 +239,13 @@ bool Near(uint32_t pixel, COLORREF colour) {
 TEST_F(RebarTest, TheLibraryPaintsTheBandBackgrounds) {
   // The Office 2003 gradient behind the first band, a red bitmap of its own
   // behind the second.
-  Dib32 red(8, 8, 0xFFFF0000);
+  uint32_t* bits = nullptr;
+  UniqueBitmap red(CreateTopDownDib32(8, 8, &bits));
+  ASSERT_TRUE(red);
+  std::fill(bits, bits + 64, 0xFFFF0000u);
   const HWND rebar = RebarID(CreateRebar(-1, *host_, nullptr, 0x1000000, 0));
   AddRebarGadget(Child(40, 22), L"", 200, 40, 0, nullptr, 0);
-  AddRebarGadget(Child(40, 22), L"", 200, 40, 0, red.bitmap(), 0);
+  AddRebarGadget(Child(40, 22), L"", 200, 40, 0, red.get(), 0);
   SetWindowPos(rebar, nullptr, 0, 0, 600, RebarHeight(Key(rebar)), SWP_NOZORDER);
   Dib32 canvas(600, 60, 0xFF00FF00);
   EXPECT_EQ(1, SendMessageW(rebar, WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.dc()), 0));
@@ -284,12 +293,62 @@ TEST_F(RebarTest, FreeingGivesTheChildrenBackAndStaysFlat) {
     AddRebarGadget(gadget, L"band", 100, 20, 0, nullptr, 0);
     FreeRebar(-1);
   };
-  for (int i = 0; i < 50; ++i) cycle();
+  for (int i = 0; i < 20; ++i) cycle();
   const size_t heap = HeapBytesInUse();
   const int windows = ThreadWindowCount();
-  for (int i = 0; i < 500; ++i) cycle();
+  for (int i = 0; i < 150; ++i) cycle();
   EXPECT_EQ(windows, ThreadWindowCount());
   EXPECT_LT(HeapBytesInUse(), heap + 64 * 1024);
+}
+
+}  // namespace
+}  // namespace kelvra::test
+
+namespace kelvra::test {
+namespace {
+
+TEST_F(RebarTest, HostileArgumentsFailWithTheDocumentedResults) {
+  const HWND stale = CreateWindowExW(0, PlainWindowClass(), L"", WS_CHILD, 0, 0, 1, 1, *host_, nullptr, nullptr, nullptr);
+  DestroyWindow(stale);
+  for (HWND parent : {HWND{}, stale, reinterpret_cast<HWND>(-1), reinterpret_cast<HWND>(0x1234)})
+    EXPECT_EQ(0, CreateRebar(-1, parent, nullptr, 0, 0));
+  // Any style bits and a bitmap that is none make a rebar or nothing, never a crash.
+  CreateRebar(-1, *host_, reinterpret_cast<HBITMAP>(0x1234), -1, 1);
+  AddRebarGadget(nullptr, nullptr, -5, -5, -5, reinterpret_cast<HBITMAP>(0x1234), -1);
+  PumpMessages();
+  FreeRebar(-1);
+  for (int rebar : {0, -1, -2, 12345, INT32_MIN, INT32_MAX, Key(stale), Key(*host_)}) {
+    EXPECT_EQ(0, InsertRebarGadget(rebar, 0, nullptr, nullptr, 0, 0, 0, nullptr, 0)) << rebar;
+    EXPECT_EQ(0, DeleteRebarBand(rebar, 0)) << rebar;
+    EXPECT_EQ(0, MoveRebarBand(rebar, 0, 1)) << rebar;
+    EXPECT_EQ(0, ShowRebarBand(rebar, 0, 1)) << rebar;
+    EXPECT_EQ(-1, RebarBandID(rebar, 0)) << rebar;
+    EXPECT_EQ(0, RebarHeight(rebar)) << rebar;
+    EXPECT_EQ(0, SetRebarStyle(rebar, 0x1000000)) << rebar;
+    EXPECT_EQ(-1, SetRebarUserCallback(rebar, HeightCallback)) << rebar;
+    EXPECT_EQ(0, SaveRebarLayout(rebar, L"x.xml")) << rebar;
+    EXPECT_EQ(0, LoadRebarLayout(rebar, L"x.xml")) << rebar;
+    if (rebar != -1) EXPECT_EQ(0, FreeRebar(rebar)) << rebar;
+  }
+  // A rebar whose window went with its host fails cleanly and frees.
+  auto doomed = std::make_unique<TestWindow>(PlainWindowClass(), WS_CHILD | WS_VISIBLE, 0, 0, 300, 100, *host_);
+  const int number = CreateRebar(-1, *doomed, nullptr, 0, 0);
+  AddRebarGadget(Child(50, 20, *doomed), L"x", 100, 10, 0, nullptr, 0);
+  doomed.reset();
+  EXPECT_EQ(-1, AddRebarGadget(Child(), L"", 10, 10, 0, nullptr, 0));
+  EXPECT_EQ(0, RebarBandID(number, 0));
+  EXPECT_EQ(0, RebarHeight(number));
+  EXPECT_EQ(0, ShowRebarBand(number, 0, 0));
+  EXPECT_EQ(1, FreeRebar(number));
+  // Bands out of range on a live rebar.
+  const HWND rebar = MakeRebar(1);
+  for (int band : {-1, 1, 99, INT32_MIN, INT32_MAX}) {
+    EXPECT_EQ(0, DeleteRebarBand(Key(rebar), band)) << band;
+    EXPECT_EQ(0, ShowRebarBand(Key(rebar), band, 1)) << band;
+    EXPECT_EQ(0, RebarBandID(Key(rebar), band)) << band;
+    MoveRebarBand(Key(rebar), band, 0);
+  }
+  EXPECT_EQ(1, BandCount(rebar));
 }
 
 }  // namespace
