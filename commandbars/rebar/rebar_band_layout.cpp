@@ -34,16 +34,6 @@ BandFacts ReadFacts(HWND rebar, int index) {
   return facts;
 }
 
-void SetChildHeight(HWND rebar, int index, int height) {
-  REBARBANDINFOW info{};
-  info.cbSize = kRebarBandInfoSize;
-  info.fMask = RBBIM_CHILDSIZE;
-  SendMessageW(rebar, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
-  info.fMask = RBBIM_CHILDSIZE;
-  info.cyMinChild = static_cast<UINT>(std::max(height, 0));
-  SendMessageW(rebar, RB_SETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
-}
-
 // The first y down the host's column at `x` where the topmost child there is
 // neither the rebar nor nothing: what a scan of ChildWindowFromPoint point by
 // point finds, from one walk over the children. The topmost child at a point
@@ -97,7 +87,7 @@ void LayoutRebar(RebarRecord& rebar, int depth) {
       margin = client.bottom - y + 5;
       if (band && !band->fillMargin) band->fillMargin = margin;
     }
-    SetChildHeight(window, index, client.bottom - margin - offset);
+    SetRebarBandChildHeight(window, index, client.bottom - margin - offset);
   }
 
   for (int index = 0; index < count; ++index) {
@@ -112,10 +102,10 @@ void LayoutRebar(RebarRecord& rebar, int depth) {
       matched = true;
       if (band && !band->savedChildHeight) band->savedChildHeight = static_cast<int32_t>(facts.info.cyMinChild);
       if (partner.info.cyMinChild != facts.info.cyMinChild)
-        SetChildHeight(window, index, static_cast<int>(partner.info.cyMinChild));
+        SetRebarBandChildHeight(window, index, static_cast<int>(partner.info.cyMinChild));
     }
     if (!matched && band && band->savedChildHeight) {
-      SetChildHeight(window, index, band->savedChildHeight);
+      SetRebarBandChildHeight(window, index, band->savedChildHeight);
       band->savedChildHeight = 0;
       // Its row changed with its height: everything is laid out again. Each
       // round puts one saved height back, so the rounds end.
@@ -125,6 +115,16 @@ void LayoutRebar(RebarRecord& rebar, int depth) {
 }
 
 }  // namespace
+
+void SetRebarBandChildHeight(HWND rebar, int index, int height) {
+  REBARBANDINFOW info{};
+  info.cbSize = kRebarBandInfoSize;
+  info.fMask = RBBIM_CHILDSIZE;
+  SendMessageW(rebar, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
+  info.fMask = RBBIM_CHILDSIZE;
+  info.cyMinChild = static_cast<UINT>(std::max(height, 0));
+  SendMessageW(rebar, RB_SETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
+}
 
 int32_t CalcRebarBandOffset(HWND rebar, int32_t bandId) {
   const int count = static_cast<int>(SendMessageW(rebar, RB_GETBANDCOUNT, 0, 0));
@@ -173,7 +173,7 @@ void GrowRebarBandOfChild(HWND child, int delta) {
     info.fMask = RBBIM_CHILD | RBBIM_CHILDSIZE;
     if (!SendMessageW(window, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&info)) || info.hwndChild != child)
       continue;
-    SetChildHeight(window, index, static_cast<int>(info.cyMinChild) + delta);
+    SetRebarBandChildHeight(window, index, static_cast<int>(info.cyMinChild) + delta);
     return;
   }
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "commandbars/commandbar_globals.h"
+#include "commandbars/rebar/rebar_band_layout.h"
 #include "commandbars/rebar/rebar_operations.h"
 #include "commandbars/rebar/rebar_registry.h"
 
@@ -32,16 +33,6 @@ BandGeometry ReadBand(HWND rebar, HWND host, int index) {
   band.style = info.fStyle;
   band.childHeight = static_cast<int32_t>(info.cyMinChild);
   return band;
-}
-
-void SetChildHeight(HWND rebar, int index, int height) {
-  REBARBANDINFOW info{};
-  info.cbSize = kRebarBandInfoSize;
-  info.fMask = RBBIM_CHILDSIZE;
-  SendMessageW(rebar, RB_GETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
-  info.fMask = RBBIM_CHILDSIZE;
-  info.cyMinChild = static_cast<UINT>(std::max(height, 0));
-  SendMessageW(rebar, RB_SETBANDINFOW, index, reinterpret_cast<LPARAM>(&info));
 }
 
 bool FillOrSizable(uint32_t style) { return (style & (kRebarBandFillBits | kRebarBandSizableHeight)) != 0; }
@@ -238,8 +229,8 @@ void ApplyRebarBandResize(HWND rebar, int32_t index, int32_t edge, int32_t y) {
     delta = KeepRowFloor(delta, band.childHeight, minRow);
     if (!delta) return;
     SendMessageW(rebar, WM_SETREDRAW, FALSE, 0);
-    SetChildHeight(rebar, index, band.childHeight + delta);
-    SetChildHeight(rebar, neighbour, next.childHeight - delta);
+    SetRebarBandChildHeight(rebar, index, band.childHeight + delta);
+    SetRebarBandChildHeight(rebar, neighbour, next.childHeight - delta);
     SendMessageW(rebar, WM_SETREDRAW, TRUE, 0);
     RedrawWindow(rebar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     return;
@@ -262,7 +253,7 @@ void ApplyRebarBandResize(HWND rebar, int32_t index, int32_t edge, int32_t y) {
   if (!delta) return;
   BandEdgeSizing& sizing = Rebars().sizing;
   if (!sizing.hostResized) sizing.hostBefore = hostRect;
-  SetChildHeight(rebar, index, band.childHeight + delta);
+  SetRebarBandChildHeight(rebar, index, band.childHeight + delta);
   if (edge != 0) hostRect.bottom += delta;
   else hostRect.top -= delta;
   MoveWindow(host, hostRect.left, hostRect.top, hostRect.right - hostRect.left, hostRect.bottom - hostRect.top, TRUE);
