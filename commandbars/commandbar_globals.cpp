@@ -3,6 +3,7 @@
 #include "commandbars/commandbar_globals.h"
 
 #include "commandbars/commandbars_seam.h"
+#include "commandbars/menu_ex_font.h"
 
 namespace kelvra {
 
@@ -34,6 +35,8 @@ void RemoveMenuHooks() {
   RemoveHook(state.rebarCursorHook);
   RemoveHook(state.rebarDragHook);
 }
+
+void FreeCommandBarFonts() { FreeMenuExFont(); }
 
 }  // namespace steps
 

@@ -8,12 +8,20 @@
 
 namespace kelvra {
 
+// On only for the length of one InsertToolBar* call: the adders then put the new
+// button at `position` instead of appending it.
+struct ToolBarExInsertMode {
+  bool on = false;
+  int32_t position = -1;
+};
+
 // Set to these values by Kelvra_Init (steps::InitCommandBarSettings).
 struct CommandBarSettings {
   int32_t rebarInsertPosition = -2;  // AddRebarGadget's insertion position
   int32_t rebarMouseHookState = -1;
   int32_t lastRebarId = -1;
   int32_t currentToolBarEx = -1;     // the toolbar that new buttons go to
+  ToolBarExInsertMode toolBarExInsertMode;
   int32_t lastMenuExId = -1;
   int32_t lastPopupMenuExId = -1;
   int32_t menuKeyboardIndex[3] = {-1, -1, -1};

@@ -155,4 +155,8 @@ void RemoveMenuHooks();
 // Nothing here: there are no host windows.
 void RestoreHostWindowProcedures();
 
+// Kelvra_End, after the process's windows are destroyed (nothing can measure a
+// menu any more): MenuExFont is deleted (commandbars/commandbar_globals.cpp).
+void FreeCommandBarFonts();
+
 }  // namespace kelvra::steps

@@ -4,6 +4,7 @@
 // Building one means deleting it here and defining it where it belongs.
 #include "commandbars/commandbars_seam.h"
 #include "commandbars/host_window/host_window.h"
+#include "commandbars/menu_ex_record.h"
 #include "commandbars/popup/long_menu_calls.h"
 #include "commandbars/popup/menu_family_calls.h"
 #include "commandbars/popup/menu_tracking_state.h"
@@ -15,14 +16,10 @@ namespace kelvra {
 
 // ---- Asked from outside commandbars/ (commandbars/commandbars_seam.h)
 
-LRESULT ToolBarExGadgetSubclass(HWND, UINT, WPARAM, LPARAM) { return 0; }
-void TintMenuAndToolBarIcons(uintptr_t, int) {}
 void RedrawHostWindows() {}
 void ForgetMenuPopupBackgrounds() {}
 uint32_t CurrentMenuUIStyle(uint32_t fallback) { return fallback; }
 
-bool IsToolBarExWindow(HWND) { return false; }
-void RedrawToolBarExsOnPage(HWND) {}
 
 void InstallMenuKeyboardHook(DWORD) {}
 
@@ -47,14 +44,17 @@ void SubclassHostWindow(HWND window) {
   if (!(style & WS_CLIPCHILDREN)) SetWindowLongPtrW(window, GWL_STYLE, style | WS_CLIPCHILDREN);
 }
 
-// No toolbars yet: no band holds one.
+// Toolbars re-fit inside bands once the custom draw sizes them; until then a
+// band keeps the size its toolbar was given.
 void ToolbarBandRefit(HWND) {}
+
+// No menu items yet.
+void TintMenuExItemIcons(uintptr_t, int) {}
 
 }  // namespace kelvra
 
 namespace kelvra::steps {
 
-void FreeAllToolBars() {}
 void FreeAllMenus() {}
 void RestoreHostWindowProcedures() {}
 

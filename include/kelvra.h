@@ -814,6 +814,125 @@ KELVRA_API int KELVRA_CALL FreeSplitterEx(int splitter);
 
 /* ==== ToolBarEx toolbars ================================================= */
 
+/* Native toolbars ("ToolbarWindow32") on a host window, with three image lists
+ * (normal, hot, disabled: one image per button at the button's index), tool-tip
+ * texts, drop-down buttons that open a menu, and gadgets: child windows placed
+ * over a button slot. Arguments named `toolbar` take the toolbar's number or its
+ * window (cast to int). Buttons are added to the toolbar made last, or with the
+ * Insert functions to a given toolbar at a position (-1 or past the end: append;
+ * below -1: 0). `id` is the button's command id, -1 to let the library choose one
+ * (0xFFFE downwards, skipping ids any toolbar's button has); ids are unique per
+ * toolbar. Texts may carry formatted-text codes (the toolbar shows them plain
+ * until it is painted by the library). Icons (or bitmaps) stay the caller's; 0
+ * for none: a missing hot icon is the normal one, a missing disabled icon the
+ * normal one tinted for the toolbar's UI style. The button style is a BTNS_*
+ * byte; BTNS_SEP (1) makes a separator. Notifications of the toolbar go to its
+ * parent. A toolbar whose parent was destroyed went with it: the calls then fail
+ * (FreeToolBarEx still frees what the library kept of it). */
+
+/* CreateToolBarEx flags beyond the TBSTYLE_* and CCS_* styles of the control. */
+#define TOOLBAREX_HIDECLIPPEDBUTTONS 0x800000 /* buttons cut off at the end are hidden */
+/* UI styles of toolbars (bits of the flags; SetToolBarExStyle takes them too):
+ * UISTYLE_OFFICE2003, UISTYLE_OFFICE2007, and buttons of icons only, sized to
+ * their icons (wins over the other two). */
+#define UISTYLE_IMAGEONLY 0x4000000
+
+/* Makes a visible flat toolbar with tool tips on parent, with image lists of
+ * imageWidth by imageHeight (1 to 256; 0 by 0: no image lists, buttons without
+ * images), and makes it the toolbar new buttons go to. Returns the number chosen
+ * when number is -1, else the toolbar's window; 0 when the number is in use,
+ * parent is no window, the size is out of range or the control could not be
+ * made. */
+KELVRA_API int KELVRA_CALL CreateToolBarEx(int number, HWND parent, int imageWidth, int imageHeight, int flags);
+/* Appends a button without an image. Returns its command id; 0 when there is no
+ * current toolbar, the id is in use on it or the button could not be added. */
+KELVRA_API int KELVRA_CALL ToolBarButtonEx(int id, LPCWSTR text, int style);
+/* Appends a button with images. Returns as ToolBarButtonEx; 0 also when the
+ * normal image is neither an icon nor a bitmap (nothing is added). */
+KELVRA_API int KELVRA_CALL ToolBarImageButtonEx(int id, LPCWSTR text, HANDLE normal, HANDLE hot, HANDLE disabled,
+                                                int style);
+/* Appends a drop-down button (BTNS_DROPDOWN added unless BTNS_DROPDOWN or
+ * BTNS_WHOLEDROPDOWN is given) bound to menu: a MenuEx number or menu handle.
+ * Returns as ToolBarImageButtonEx. */
+KELVRA_API int KELVRA_CALL ToolBarDropdownImageButtonEx(int id, int menu, LPCWSTR text, HANDLE normal, HANDLE hot,
+                                                        HANDLE disabled, int style);
+/* Appends a 6-pixel separator with a fresh id. Returns its id; 0 without a
+ * current toolbar. */
+KELVRA_API int KELVRA_CALL ToolBarSeparatorEx(void);
+/* Appends a slot as wide as the gadget window plus the left and right margins
+ * and puts the gadget over it (re-parented to the toolbar, at the slot's left +
+ * left and top + top, as high as the slot less bottom). hotTracking non-zero: a
+ * combo box gadget is drawn flat and shows when the pointer is over it. Returns
+ * its id; 0 when gadget is no window of this process (or the toolbar itself or
+ * an ancestor of it), besides the failures of ToolBarButtonEx. */
+KELVRA_API int KELVRA_CALL ToolBarExGadget(int id, HWND gadget, int left, int top, int right, int bottom,
+                                           BYTE hotTracking);
+/* The same five at `position` of `toolbar`; 0 also for an unknown toolbar. The
+ * toolbar new buttons go to stays as it was. */
+KELVRA_API int KELVRA_CALL InsertToolBarButtonEx(int toolbar, int position, int id, LPCWSTR text, int style);
+KELVRA_API int KELVRA_CALL InsertToolBarImageButtonEx(int toolbar, int position, int id, LPCWSTR text, HANDLE normal,
+                                                      HANDLE hot, HANDLE disabled, int style);
+KELVRA_API int KELVRA_CALL InsertToolBarDropdownImageButtonEx(int toolbar, int position, int id, int menu,
+                                                              LPCWSTR text, HANDLE normal, HANDLE hot,
+                                                              HANDLE disabled, int style);
+KELVRA_API int KELVRA_CALL InsertToolBarExGadget(int toolbar, int position, int id, HWND gadget, int left, int top,
+                                                 int right, int bottom, BYTE hotTracking);
+KELVRA_API int KELVRA_CALL InsertToolBarSeparatorEx(int toolbar, int position);
+/* Replaces a button's text and images (0: normal and hot become empty, disabled
+ * the normal one tinted; -1 leaves that image as it is). 1, or 0 when the toolbar
+ * or button is unknown. */
+KELVRA_API int KELVRA_CALL ChangeToolbarExButton(int toolbar, int id, LPCWSTR text, HANDLE normal, HANDLE hot,
+                                                 HANDLE disabled);
+/* disable non-zero disables the button, 0 enables it. The toolbar's answer (1
+ * done); 0 when the toolbar or button is unknown. */
+KELVRA_API int KELVRA_CALL DisableToolbarExButton(int toolbar, int id, int disable);
+/* Switches the toolbar's visual style off (no fading of hot buttons); Office
+ * toolbars grow by 3 pixels. 1; 1 without effect when visual styles are not
+ * available; 0 before Windows Vista or for an unknown toolbar. */
+KELVRA_API int KELVRA_CALL DisableToolBarExButtonFade(int toolbar);
+/* hide non-zero hides the button (and its gadget), 0 shows it. The toolbar's
+ * answer; 0 when unknown. */
+KELVRA_API int KELVRA_CALL HideToolBarExButton(int toolbar, int id, BYTE hide);
+/* Removes the button with command id idOrIndex, or (byIndex non-zero) the button
+ * at that index. A gadget goes back to the top-level window, hidden. The
+ * toolbar's answer (1 removed); 0 when unknown or past the last index. */
+KELVRA_API int KELVRA_CALL RemoveToolBarExButton(int toolbar, int idOrIndex, BYTE byIndex);
+/* check non-zero checks the button, 0 unchecks it. The toolbar's answer; 0 when
+ * unknown. */
+KELVRA_API int KELVRA_CALL SelectToolbarExButton(int toolbar, int id, BYTE check);
+/* Sets the button's width (plus its gadget margins; 0 to 32767 in all). 1, or 0
+ * when unknown or refused. */
+KELVRA_API int KELVRA_CALL SetToolBarExButtonWidth(int toolbar, int id, int width);
+/* Sets the height of the toolbar's buttons (0 to 32767), their width kept. The
+ * toolbar's answer (1 done); 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetToolBarExHeight(int toolbar, int height);
+/* Sets the toolbar's UI style (0, UISTYLE_OFFICE2003, UISTYLE_OFFICE2007 or
+ * UISTYLE_IMAGEONLY; any value is kept), re-tints derived disabled images and
+ * repaints the top-level window. 1, or 0 when unknown. */
+KELVRA_API int KELVRA_CALL SetToolBarExStyle(int toolbar, int style);
+/* Binds the drop-down button id to another menu (a MenuEx number or menu
+ * handle). 1, or 0 when the toolbar has no drop-down button with that id. */
+KELVRA_API int KELVRA_CALL ToolBarExAttachDropdownMenu(int toolbar, int id, int menu);
+/* Sets the tool-tip text of command id (shared by every toolbar's button with
+ * that id). 1, or 0 for an unknown toolbar. */
+KELVRA_API int KELVRA_CALL ToolBarExToolTip(int toolbar, int id, LPCWSTR text);
+/* Sets the delays of the toolbar's tool tips in milliseconds (0 leaves one as
+ * it is). 1, or 0 when unknown. */
+KELVRA_API int KELVRA_CALL ToolBarExToolTipDelay(int toolbar, int initial, int autoPop, int reshow);
+/* The button's width; 0 when unknown. */
+KELVRA_API int KELVRA_CALL ToolBarExButtonWidth(int toolbar, int id);
+/* The height of the toolbar's buttons; 0 when unknown. */
+KELVRA_API int KELVRA_CALL ToolBarExHeight(int toolbar);
+/* The window of the toolbar whose number is `number` (numbers only); 0 when
+ * unknown. */
+KELVRA_API HWND KELVRA_CALL ToolBarExID(int number);
+/* The gadget window of button id; 0 when unknown or none. */
+KELVRA_API HWND KELVRA_CALL ToolBarExGadgetID(int toolbar, int id);
+/* Frees a toolbar (-1: every toolbar) with its window, image lists, tool tips
+ * and drop-down bindings; its gadgets go back to the top-level window, hidden.
+ * 1, or 0 when unknown. The toolbar new buttons go to is not changed. */
+KELVRA_API int KELVRA_CALL FreeToolBarEx(int toolbar);
+
 /* ==== Rebars ============================================================= */
 
 /* A rebar is a native rebar control on a host window; each band holds one child

@@ -13,22 +13,15 @@
 #include "core/platform/platform_bindings.h"
 #include "core/library/reentrant_lock.h"
 #include "core/library/subsystem_steps.h"
+#include "core/text/font_loading.h"
 
 namespace kelvra {
 
 namespace {
 
 void ReadDefaultUIFont(LibraryGlobals& globals) {
-  // The structure size 500 is what the library has always asked with. Since
-  // Windows Vista NONCLIENTMETRICSW is 504 bytes (iPaddedBorderWidth), and the
-  // system fills cbSize bytes: the buffer must hold the larger of the two, or the
-  // last field lands on the stack beyond it.
-  constexpr size_t kBufferSize = sizeof(NONCLIENTMETRICSW) > 500 ? sizeof(NONCLIENTMETRICSW) : 500;
-  alignas(NONCLIENTMETRICSW) unsigned char buffer[kBufferSize] = {};
-  auto* metrics = reinterpret_cast<NONCLIENTMETRICSW*>(buffer);
-  metrics->cbSize = sizeof(NONCLIENTMETRICSW);
-  if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(NONCLIENTMETRICSW), metrics, 0))
-    globals.defaultUIFont = CreateFontIndirectW(&metrics->lfMenuFont);
+  LOGFONTW menuFont{};
+  if (ReadSystemMenuFont(menuFont)) globals.defaultUIFont = CreateFontIndirectW(&menuFont);
   if (!globals.defaultUIFont) globals.defaultUIFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
@@ -172,6 +165,7 @@ void EndLibrary(EndContext context) {
   steps::RestoreWindowMapProcedures();
 
   EnumWindows(DestroyProcessWindowProc, processId);
+  steps::FreeCommandBarFonts();
 
   CloseThemeLibrary(underLoaderLock);
   ShutdownGdiPlus(underLoaderLock);

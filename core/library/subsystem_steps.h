@@ -14,6 +14,7 @@
 //                step 4  RemoveMenuHooks                  commandbars/commandbars_seam.h
 //                step 5  RestoreHostWindowProcedures      commandbars/commandbars_seam.h
 //                step 6  RestoreWindowMapProcedures       core (windows/window_map_steps.cpp)
+//                step 7  (after it) FreeCommandBarFonts   commandbars/commandbars_seam.h
 #pragma once
 
 #include "commandbars/commandbars_seam.h"

@@ -47,4 +47,18 @@ std::wstring GetFontName(HFONT font) {
   return logFont.lfFaceName;
 }
 
+bool ReadSystemMenuFont(LOGFONTW& font) {
+  // The structure size 500 is what the library has always asked with. Since
+  // Windows Vista NONCLIENTMETRICSW is 504 bytes (iPaddedBorderWidth), and the
+  // system fills cbSize bytes: the buffer must hold the larger of the two, or the
+  // last field lands on the stack beyond it.
+  constexpr size_t kBufferSize = sizeof(NONCLIENTMETRICSW) > 500 ? sizeof(NONCLIENTMETRICSW) : 500;
+  alignas(NONCLIENTMETRICSW) unsigned char buffer[kBufferSize] = {};
+  auto* metrics = reinterpret_cast<NONCLIENTMETRICSW*>(buffer);
+  metrics->cbSize = sizeof(NONCLIENTMETRICSW);
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(NONCLIENTMETRICSW), metrics, 0)) return false;
+  font = metrics->lfMenuFont;
+  return true;
+}
+
 }  // namespace kelvra

@@ -16,5 +16,8 @@ HFONT LoadFontEx(const wchar_t* faceName, int32_t pointSize, uint32_t styleFlags
 int32_t GetFontSize(HFONT font);
 // The face name of a font, empty when the handle is no font.
 std::wstring GetFontName(HFONT font);
+// The system's menu font (lfMenuFont of the non-client metrics); false when the
+// metrics cannot be read.
+bool ReadSystemMenuFont(LOGFONTW& font);
 
 }  // namespace kelvra
