@@ -13,7 +13,7 @@
 #include "core/library/object_numbers.h"
 #include "core/platform/uxtheme_api.h"
 #include "core/platform/win_handles.h"
-#include "skin/ui_element_painter.h"
+#include "skin/elements/ui_element_painter.h"
 
 namespace kelvra {
 

@@ -13,9 +13,9 @@
 #include "core/library/reentrant_lock.h"
 #include "core/platform/win_handles.h"
 #include "core/windows/window_map.h"
-#include "skin/ui_colour_brush_cache.h"
-#include "skin/ui_colour_index.h"
-#include "skin/ui_element_painter.h"
+#include "skin/ui_colours/ui_colour_brush_cache.h"
+#include "skin/ui_colours/ui_colour_index.h"
+#include "skin/elements/ui_element_painter.h"
 
 namespace kelvra {
 

@@ -8,7 +8,7 @@
 #include "commandbars/toolbar/toolbar_operations.h"
 #include "commandbars/toolbar/toolbar_registry.h"
 #include "core/platform/win_handles.h"
-#include "skin/ui_element_painter.h"
+#include "skin/elements/ui_element_painter.h"
 
 namespace kelvra {
 

@@ -3,9 +3,9 @@
 // tracking drawn flat with a hot look that follows the real pointer.
 #include <gtest/gtest.h>
 
-#include "skin/ui_colour_lookup.h"
-#include "skin/ui_colour_index.h"
-#include "skin/ui_element_painter.h"
+#include "skin/ui_colours/ui_colour_lookup.h"
+#include "skin/ui_colours/ui_colour_index.h"
+#include "skin/elements/ui_element_painter.h"
 #include "tests/commandbars/toolbar/toolbar_test_support.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "skin/ui_element_painter.h"
+#include "skin/elements/ui_element_painter.h"
 #include "tests/commandbars/toolbar/toolbar_test_support.h"
 
 namespace {
