@@ -35,8 +35,7 @@ inline LRESULT CALLBACK RecordingHostProc(HWND window, UINT message, WPARAM wPar
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     int id = static_cast<int>(header->idFrom);
     if (header->code == static_cast<UINT>(TBN_DROPDOWN)) id = reinterpret_cast<const NMTOOLBARW*>(lParam)->iItem;
-    if (header->code != static_cast<UINT>(NM_CUSTOMDRAW))
-      HostNotices().push_back({message, static_cast<int>(header->code), id, header->hwndFrom});
+    HostNotices().push_back({message, static_cast<int>(header->code), id, header->hwndFrom});
     if (header->code == static_cast<UINT>(TBN_DROPDOWN)) return TBDDRET_DEFAULT;
   } else if (message == WM_COMMAND) {
     HostNotices().push_back({message, HIWORD(wParam), LOWORD(wParam), reinterpret_cast<HWND>(lParam)});

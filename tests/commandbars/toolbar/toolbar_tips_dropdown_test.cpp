@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "commandbars/menu_ex_record.h"
 #include "commandbars/toolbar/toolbar_host_messages.h"
@@ -133,6 +134,32 @@ TEST_F(ToolbarTips, DropDownButtonsAndTheirBindings) {
   EXPECT_TRUE(MenuExList().Empty()) << "the toolbar's bindings go with it";
   DestroyMenu(menu);
   DestroyMenu(other);
+}
+
+int pageNotices = 0;
+LRESULT CALLBACK CountingPanelCallback(HWND, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_NOTIFY && lParam) ++pageNotices;
+  return 0;
+}
+
+// A toolbar on a panel page reports to the page: the panel's callback gets its
+// notifications and the panel's parent does not.
+TEST_F(ToolbarTips, ToolbarOnAPageReportsToThePanelCallback) {
+  const int panel = CreatePanelEx(-1, host_, 0, 0, 400, 100, CountingPanelCallback);
+  ASSERT_NE(panel, 0);
+  const HWND page = AddPanelExPage(-1);
+  ASSERT_NE(page, nullptr);
+  const int toolbar = CreateToolBarEx(-1, page, 0, 0, 0);
+  const HWND window = ToolBarExID(toolbar);
+  ToolBarButtonEx(-1, L"on a page", 0);
+  pageNotices = 0;
+  std::vector<ToolbarNotice>().swap(HostNotices());
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);  // custom draw notices
+  PumpMessages();
+  EXPECT_GT(pageNotices, 0);
+  for (const auto& notice : HostNotices()) EXPECT_NE(notice.from, window) << notice.code;
+  FreeToolBarEx(toolbar);
+  FreePanelEx(panel);
 }
 
 }  // namespace
