@@ -34,22 +34,15 @@ struct ButtonIcons {
   UniqueIcon derived;  // the tinted disabled icon, destroyed once copied
 };
 
-ButtonIcons ResolveIcons(const ToolBarExRecord& toolbar, const ToolBarExIcons& given) {
+ButtonIcons ResolveIcons(const ToolBarExIcons& given) {
   ButtonIcons icons;
   const HANDLE placeholder = Globals().emptyIcon;
   icons.normal = given.normal ? given.normal : placeholder;
   icons.hot = given.hot ? given.hot : icons.normal;
-  if (given.disabled) {
-    icons.disabled = given.disabled;
-  } else if (icons.normal == placeholder) {
-    icons.disabled = placeholder;
-  } else if (toolbar.HasImageLists()) {
-    icons.derived.reset(TintImageForUIStyle(icons.normal, toolbar.uiStyle));
-    icons.disabled = icons.derived ? icons.derived.get() : placeholder;
-    icons.disabledDerived = static_cast<bool>(icons.derived);
-  } else {
-    icons.disabled = placeholder;
-  }
+  icons.disabled = given.disabled ? given.disabled : placeholder;
+  // A missing disabled icon of a real normal one is its tint, made once the
+  // normal icon was taken (AppendIcons).
+  icons.disabledDerived = !given.disabled && icons.normal != placeholder;
   return icons;
 }
 
@@ -57,8 +50,16 @@ ButtonIcons ResolveIcons(const ToolBarExRecord& toolbar, const ToolBarExIcons& g
 // the normal one's place, a disabled one the placeholder's: the three lists keep
 // one icon per button. A refused normal icon fails the whole call.
 bool AppendIcons(const ToolBarExRecord& toolbar, ButtonIcons& icons) {
-  if (!toolbar.HasImageLists()) return true;
+  if (!toolbar.HasImageLists()) {
+    icons.disabledDerived = false;
+    return true;
+  }
   if (AppendToolBarExIcon(toolbar.normalList, icons.normal) < 0) return false;
+  if (icons.disabledDerived) {
+    icons.derived.reset(TintImageForUIStyle(icons.normal, toolbar.uiStyle));
+    icons.disabledDerived = static_cast<bool>(icons.derived);
+    if (icons.derived) icons.disabled = icons.derived.get();
+  }
   if (AppendToolBarExIcon(toolbar.hotList, icons.hot) < 0) {
     icons.hot = icons.normal;
     if (AppendToolBarExIcon(toolbar.hotList, icons.normal) < 0) {
@@ -162,7 +163,7 @@ ToolBarExButtonRecord* PlaceToolBarExButton(ToolBarExRecord& toolbar, std::uniqu
   const HWND window = toolbar.Window();
   ButtonIcons icons;
   if (withImage) {
-    icons = ResolveIcons(toolbar, given);
+    icons = ResolveIcons(given);
   } else {
     icons.normal = icons.hot = icons.disabled = Globals().emptyIcon;
   }

@@ -9,9 +9,17 @@ namespace kelvra {
 
 namespace {
 
+// Larger bitmaps than any toolbar image are taken for a mistake: turning one into
+// an icon would make an image list of its size first.
+constexpr LONG kMaxBitmapSide = 1024;
+
 // A handle that is no icon may still be a bitmap the caller passed as an image.
 UniqueIcon IconFromBitmap(HANDLE image) {
   if (!image || GetObjectType(image) != OBJ_BITMAP) return UniqueIcon();
+  BITMAP bitmap{};
+  if (!GetObjectW(image, sizeof(bitmap), &bitmap) || bitmap.bmWidth > kMaxBitmapSide ||
+      bitmap.bmHeight > kMaxBitmapSide)
+    return UniqueIcon();
   return UniqueIcon(BitmapToIcon(static_cast<HBITMAP>(image)));
 }
 

@@ -118,12 +118,13 @@ TEST_F(ToolbarGadgets, ComboItemHeightOnlyForSevenPixelsOrMore) {
             SendMessageW(twin, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
   EXPECT_NE(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), itemHeight);
   DestroyWindow(twin);
-  SetToolBarExHeight(toolbar, 9);
-  const RECT low = Slot(toolbar, id);
-  ASSERT_LT(low.bottom - low.top - 4, 7) << "the slot leaves the combo box too little";
-  EXPECT_GT(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), 0);
+  // A bottom margin that leaves 3 pixels of the slot.
+  const HWND low = Child(L"COMBOBOX", CBS_DROPDOWNLIST, 80, 150);
+  const LRESULT lowItemHeight = SendMessageW(low, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+  ASSERT_NE(ToolBarExGadget(-1, low, 0, 0, 0, (slot.bottom - slot.top) - 3, 0), 0);
+  EXPECT_EQ(SendMessageW(low, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), lowItemHeight);
   RECT rect{};
-  GetWindowRect(combo, &rect);
+  GetWindowRect(low, &rect);
   EXPECT_GT(rect.bottom - rect.top, 1);
 }
 
