@@ -117,8 +117,8 @@ void BM_ToolBarEx(benchmark::State& state) {
   }
 }
 
-BENCHMARK(BM_NativeToolbars)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ToolBarEx)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_NativeToolbars)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ToolBarEx)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 
 #include "commandbars/commandbar_globals.h"
 #include "commandbars/menu_ex_font.h"
+#include "commandbars/menu_ex_record.h"
 #include "core/library/object_numbers.h"
 #include "core/windows/window_class_name.h"
 #include "tests/commandbars/toolbar/toolbar_test_support.h"
@@ -286,6 +287,44 @@ TEST_F(ToolbarCreate, ButtonStates) {
   EXPECT_EQ(DisableToolbarExButton(toolbar, 999, 1), 0) << "an unknown id";
   EXPECT_EQ(DisableToolBarExButtonFade(toolbar), 1);
   EXPECT_EQ(ToolBarExGadgetID(toolbar, id), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace kelvra;
+using namespace kelvra::test;
+
+// Making and freeing a toolbar of 20 image buttons, with a tool tip and a
+// drop-down binding, leaves nothing behind: the heap block by block, the thread's
+// windows and the working set stay flat.
+TEST(ToolbarLeaks, MakeAndFreeCyclesStayFlat) {
+  EnsureToolbarTestsStarted();
+  ToolbarHost host;
+  Icons icons;
+  const HICON icon = icons.Make(16, kBlue);
+  auto cycle = [&] {
+    const int toolbar = CreateToolBarEx(-1, host, 16, 16, 0);
+    for (int i = 0; i < 19; ++i) ToolBarImageButtonEx(-1, L"Btn", icon, icon, nullptr, 0);
+    const int drop = ToolBarDropdownImageButtonEx(-1, 0, L"Drop", icon, icon, icon, 0);
+    ToolBarExToolTip(toolbar, drop, L"tip");
+    FreeToolBarEx(toolbar);
+  };
+  for (int i = 0; i < 20; ++i) cycle();
+  const size_t heapBefore = HeapBytesInUse();
+  const int windowsBefore = ThreadWindowCount();
+  const size_t pagesBefore = ProcessMemoryBytes();
+  for (int i = 0; i < 100; ++i) cycle();
+  const size_t heapAfter = HeapBytesInUse();
+  EXPECT_LT(heapAfter, heapBefore + 4096) << heapBefore << " -> " << heapAfter;
+  EXPECT_EQ(ThreadWindowCount(), windowsBefore);
+  const size_t pagesAfter = ProcessMemoryBytes();
+  EXPECT_LT(pagesAfter, pagesBefore + 256 * 1024) << pagesBefore << " -> " << pagesAfter;
+  EXPECT_TRUE(ToolBarExList().Empty());
+  EXPECT_TRUE(ToolBarExButtonList().Empty());
+  EXPECT_TRUE(ToolBarExToolTipList().Empty());
+  EXPECT_TRUE(MenuExList().Empty());
 }
 
 }  // namespace
