@@ -682,6 +682,71 @@ KELVRA_API int KELVRA_CALL SetButtonExSkin(int button, HANDLE skin, LPCWSTR comp
 
 /* ==== ExplorerBar ======================================================== */
 
+/* A task pane: a vertically scrolling panel of groups, each a header (a toggle
+ * button) over a body holding item buttons. Clicking a header shuts or opens
+ * its group: the body's foot eases to its new height while it fades (without
+ * StartKelvra, at once), the groups below follow, and the header shows a shut
+ * group as selected. Groups go to the bar made last, items to the group added
+ * last to it. Arguments named `bar` take the bar's number or its window (cast to
+ * int). A click on an item posts WM_COMMAND to the bar's parent with wParam the
+ * item's id, whole, and lParam 0: automatic ids (id -1) are 32-bit numbers that
+ * do not fit the low word, so compare wParam with the id, or give your own ids
+ * below 0x10000 to switch on LOWORD(wParam). The looks come from three skin
+ * components, all in state "normal" but for the buttons': "explorerbar" (the
+ * bar: "margin", "group margin" (inside a body, around its items), "group
+ * padding" (around each group), "item padding", each as top, left, bottom,
+ * right; "header height" (0 or none: 25) and "item height" (0 or none: 22); the
+ * bar page's "background", "background image", "background position", "border
+ * image", "border mask", "overlay", "overlay image", "overlay position" as for
+ * SetButtonExSkin, and the same eight names after "group " for every body),
+ * "explorerbar group header" (the headers' ten looks) and "explorerbar group
+ * item" (the items'). */
+
+/* Creates a bar at (x, y) of width by height in parent. skin: a skin; 0, or a
+ * value that is no skin, the built-in "sysxbarskin"; UISTYLE_OFFICE2007
+ * (0x2000000) the built-in "office2007xbarskin". The bar becomes the one groups
+ * are added to. Returns the number chosen when number is -1, else the bar's
+ * window; 0 when the number is in use, parent is no window or the bar could not
+ * be made (nothing is left behind, and the panel pages are added to is
+ * unchanged). */
+KELVRA_API int KELVRA_CALL CreateExplorerBar(HWND parent, int number, int x, int y, int width, int height,
+                                             HANDLE skin);
+/* Adds an open group headed by text (formatted-text codes allowed) to the bar
+ * made last, with the header's images in the order of ToggleButtonEx (0 for
+ * none; the selected ones show while the group is shut). Returns the header's
+ * button number (a command id, as ButtonExID takes); 0 when there is no bar or
+ * the group could not be made (then nothing is added). */
+KELVRA_API int KELVRA_CALL AddExplorerBarImageGroup(LPCWSTR text, HANDLE normal, HANDLE hot, HANDLE pressed,
+                                                    HANDLE selected, HANDLE selectedHot, HANDLE selectedPressed,
+                                                    HANDLE disabled);
+/* AddExplorerBarImageGroup without images. */
+KELVRA_API int KELVRA_CALL AddExplorerBarGroup(LPCWSTR text);
+/* Adds an item showing text and the images of its normal, hot, pressed and
+ * disabled looks (0 for none) to the group added last, whose body grows to hold
+ * it (a shut group stays shut: its next header click shuts it again). id: the
+ * WM_COMMAND id its click posts, -1 for an automatic one no item of the group
+ * has. Returns the id chosen when id is -1, else the item button's window; 0
+ * when the group already has an item of that id, there is no group, or the item
+ * could not be made (then nothing is added). */
+KELVRA_API int KELVRA_CALL ExplorerBarImageItem(int id, LPCWSTR text, HANDLE normal, HANDLE hot, HANDLE pressed,
+                                                HANDLE disabled);
+/* ExplorerBarImageItem without images. */
+KELVRA_API int KELVRA_CALL ExplorerBarItem(int id, LPCWSTR text);
+/* The window of the bar whose number is `number` (numbers only); 0 when unknown. */
+KELVRA_API HWND KELVRA_CALL ExplorerBarID(int number);
+/* The skin the bar's looks were last read from; 0 when the bar is unknown. */
+KELVRA_API HANDLE KELVRA_CALL GetExplorerBarSkin(int bar);
+/* Reads the bar's looks and metrics from a skin (component NULL or "": the
+ * bar's own, "explorerbar" at first), its headers' and items' looks from the
+ * same skin, and lays the bar out again. noRedraw 0 repaints it. When the skin
+ * updates automatically, changing it re-applies it; a skin-changed message
+ * (40099) with wParam 1 moves such a bar to the skin in lParam. Returns 1, or 0
+ * when the bar or the skin is unknown. */
+KELVRA_API int KELVRA_CALL SetExplorerBarSkin(int bar, HANDLE skin, LPCWSTR component, BYTE noRedraw);
+/* Frees a bar (-1: every bar) with its groups and items, and repaints its
+ * former parent. Returns 1 when a bar was freed or -1 was given, else 0. */
+KELVRA_API int KELVRA_CALL FreeExplorerBar(int bar);
+
 /* ==== TextControlEx ====================================================== */
 
 /* A text control is a label showing formatted text: "\b" bold, "\i" italic, "\u"

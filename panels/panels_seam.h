@@ -110,9 +110,13 @@ int32_t SetPanelExPageAlpha(HWND panelWindow, int32_t page, int32_t alpha, bool 
 
 namespace kelvra::steps {
 
-// Kelvra_End step 3 frees every control family by family; these four come after
-// FreeToolBarEx(-1) (buttons), after FreeMenuEx(-1) (text controls, splitters)
-// and last (panels). Each frees all controls of its family.
+// Kelvra_End step 3 frees every control family by family; these come after
+// FreeToolBarEx(-1) (explorer bars, then buttons), after FreeMenuEx(-1) (text
+// controls, splitters) and last (panels). Each frees all controls of its family.
+// FreeExplorerBar(-1) without repainting the bars' parents (every window is
+// hidden by then), so no record names a dead window and a later load starts
+// clean (panels/explorer_bar/explorer_bar_free.cpp).
+void FreeAllExplorerBars();
 void FreeAllButtons();       // FreeButtonEx(-1) (panels/button_free.cpp)
 // FreeTextControlEx(-1), then the defaults for new controls are forgotten and the
 // default font the library made goes (panels/text_control/text_control_create.cpp).

@@ -151,6 +151,7 @@ void EndLibrary(EndContext context) {
 
   steps::FreeAllRebars();
   steps::FreeAllToolBars();
+  steps::FreeAllExplorerBars();
   steps::FreeAllButtons();
   steps::FreeAllMenus();
   steps::FreeAllTextControls();

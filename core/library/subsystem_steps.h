@@ -7,7 +7,8 @@
 //                step 4  RegisterImageDecoders            core (image/image_decoder_steps.cpp)
 //                step 7  InitCommandBarSettings           commandbars/commandbars_seam.h
 //   Kelvra_End   step 3  FreeAllRebars, FreeAllToolBars   commandbars/commandbars_seam.h
-//                        FreeAllButtons                   panels/panels_seam.h
+//                        FreeAllExplorerBars, FreeAllButtons
+//                                                         panels/panels_seam.h
 //                        FreeAllMenus                     commandbars/commandbars_seam.h
 //                        FreeAllTextControls, FreeAllSplitters, FreeAllPanels
 //                                                         panels/panels_seam.h

@@ -49,9 +49,9 @@ void RefitPageAfterShow(HWND pageWindow, HWND child, bool grow, LockGuard& windo
   windowMapLock.Relock();
 }
 
-}  // namespace
-
-void OnPageChildMoved(HWND pageWindow) {
+// An auto-scrolling current page measured again from its children and sized to
+// them; `withBars`: its scroll bars fitted to the new content as well.
+void RemeasureCurrentPage(HWND pageWindow, bool withBars) {
   PageFit fit;
   {
     LockGuard panelLock(Locks().panel);
@@ -59,9 +59,16 @@ void OnPageChildMoved(HWND pageWindow) {
     PanelExPageRecord* page = FindPanelExPageByWindow(pageWindow);
     if (!page || !PanelExPageAutoScrolls(*page) || !PanelExPageIsCurrent(*page)) return;
     RemeasurePanelExPageContent(*page, fit);
+    if (withBars) RefitPanelExPage(*page, fit);
   }
   ApplyPageFit(fit);
 }
+
+}  // namespace
+
+void OnPageChildMoved(HWND pageWindow) { RemeasureCurrentPage(pageWindow, false); }
+
+void RefitPanelExPageToChildren(HWND pageWindow) { RemeasureCurrentPage(pageWindow, true); }
 
 void OnChildShownOnPage(HWND page, HWND child, HWND oldParent, LockGuard& windowMapLock) {
   if (page) RefitPageAfterShow(page, child, true, windowMapLock);

@@ -68,6 +68,13 @@ void RefitPanelExPage(PanelExPageRecord& page, PageFit& fit);
 // ---- Carrying out, with no library lock held.
 void ApplyPageFit(const PageFit& fit);
 
+// A control that has just moved several children of an auto-scrolling current
+// page: the content extent is measured again and the page and its scroll bars are
+// fitted to it at once. (A child's own move only re-measures and sizes the page;
+// its bars would follow at the panel's next WM_SIZE.) Takes PanelLock itself; call
+// without it (panels/page_child_events.cpp).
+void RefitPanelExPageToChildren(HWND pageWindow);
+
 // WM_HSCROLL / WM_VSCROLL of the panel `panelWindow`: scrolls its current page
 // when lParam is that page's horizontal / vertical bar and the page auto-scrolls.
 // Takes PanelLock itself; call without it.
