@@ -117,7 +117,7 @@ namespace kelvra::steps {
 // hidden by then), so no record names a dead window and a later load starts
 // clean (panels/explorer_bar/explorer_bar_free.cpp).
 void FreeAllExplorerBars();
-void FreeAllButtons();       // FreeButtonEx(-1) (panels/button_free.cpp)
+void FreeAllButtons();       // FreeButtonEx(-1) (panels/button/button_free.cpp)
 // FreeTextControlEx(-1), then the defaults for new controls are forgotten and the
 // default font the library made goes (panels/text_control/text_control_create.cpp).
 void FreeAllTextControls();

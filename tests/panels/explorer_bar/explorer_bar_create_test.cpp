@@ -306,8 +306,18 @@ TEST_F(ExplorerBarCreate, BadInput) {
     EXPECT_EQ(SetExplorerBarSkin(bar, GetSkinHandle(L"sysxbarskin"), L"", 0), 0);
     EXPECT_EQ(FreeExplorerBar(bar), 0);
   }
+  // Sizes nobody asks for still make a bar that lays its groups out.
+  for (int size : {INT_MAX, -50, 0}) {
+    SCOPED_TRACE(size);
+    const int odd = CreateExplorerBar(host_, -1, 0, 0, size, size, nullptr);
+    ASSERT_NE(odd, 0);
+    EXPECT_NE(AddExplorerBarGroup(L"odd"), 0);
+    EXPECT_NE(ExplorerBarItem(-1, L"odd"), 0);
+    EXPECT_EQ(FreeExplorerBar(odd), 1);
+  }
   const int bar = Make();
   EXPECT_EQ(SetExplorerBarSkin(bar, junk, L"", 0), 0) << "no skin";
+  EXPECT_EQ(SetExplorerBarSkin(bar, GetSkinHandle(L"sysxbarskin"), L"no such component", 0), 1);
   EXPECT_EQ(SetExplorerBarSkin(bar, nullptr, nullptr, 0), 0);
   ASSERT_NE(AddExplorerBarImageGroup(nullptr, junk, junk, junk, junk, junk, junk, junk), 0);
   EXPECT_NE(ExplorerBarImageItem(-1, nullptr, junk, junk, junk, junk), 0);
