@@ -405,7 +405,10 @@ KELVRA_API int KELVRA_CALL GetUIColour(int style, int index, int mode);
  * that mode names (1 to 4 and 6 to 9: blue, olive, silver, grey; 0 and 5: the
  * scheme in use). colour is a Win32 colour. Unless noRefresh is non-zero, menus,
  * toolbars and rebars are repainted in the new colours. Returns 1; 0 (nothing
- * changed) for another style, index or mode. The built-in defaults never change. */
+ * changed) for another style, index or mode. The built-in defaults never change.
+ * Index 20 (menudropshadow) is the colour of popup menus' shadows, whose stored
+ * alpha is the shadow's opacity: a colour set here is stored opaque, so its
+ * shadow is drawn at full opacity. */
 KELVRA_API int KELVRA_CALL SetUIColour(int style, int index, int colour, int mode, BYTE noRefresh);
 /* The current UI colour mode (0 to 9; 0 at start). */
 KELVRA_API int KELVRA_CALL GetUIColourMode(void);

@@ -11,6 +11,7 @@
 #include "core/library/library_globals.h"
 #include "core/library/os_version.h"
 #include "core/platform/platform_bindings.h"
+#include "core/shadow/drop_shadow.h"
 #include "core/library/reentrant_lock.h"
 #include "core/library/subsystem_steps.h"
 #include "core/text/font_loading.h"
@@ -167,6 +168,9 @@ void EndLibrary(EndContext context) {
 
   EnumWindows(DestroyProcessWindowProc, processId);
   steps::FreeCommandBarFonts();
+  // The system unregisters no class of an unloaded DLL: the shadow class and its
+  // cached strips go now, so a later load registers the class with its own procedure.
+  EndDropShadows();
 
   CloseThemeLibrary(underLoaderLock);
   ShutdownGdiPlus(underLoaderLock);
