@@ -3,6 +3,7 @@
 #include "commandbars/commandbar_globals.h"
 
 #include "commandbars/commandbars_seam.h"
+#include "commandbars/hotkey/hotkey_registry.h"
 #include "commandbars/menu_ex_font.h"
 
 namespace kelvra {
@@ -34,6 +35,7 @@ void RemoveMenuHooks() {
   RemoveHook(state.rebarMouseHook);
   RemoveHook(state.rebarCursorHook);
   RemoveHook(state.rebarDragHook);
+  ForgetHotKeys();
 }
 
 void FreeCommandBarFonts() { FreeMenuExFont(); }

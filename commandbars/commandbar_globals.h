@@ -28,6 +28,8 @@ struct CommandBarSettings {
   int32_t menuImageWidth = 16;
   int32_t menuImageHeight = 16;
   int32_t hostSizingFlag = 0;        // -1 while a host window or rebar band is being sized
+  uint8_t autoHotKeyDisable = 0;     // MenuExAutoHotKeyDisable: item texts bind no hot keys
+  uint8_t f10Disable = 0;            // MenuExF10Disable: F10 does not enter the menu bar
 };
 
 struct CommandBarGlobals {

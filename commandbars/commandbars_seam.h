@@ -11,9 +11,10 @@
 // gadgets, IsToolBarExWindow, RedrawToolBarExsOnPage and FreeAllToolBars;
 // commandbars/rebar/ OnRebarWindowPosChanging, UpdateRebarBackgrounds,
 // FitRebarsOnPage and FreeAllRebars; commandbars/host_window/ RedrawHostWindows and
-// RestoreHostWindowProcedures; TintMenuAndToolBarIcons is the menu and toolbar
-// families' together. What all of them share (settings, hook handles, their start
-// and end steps) stays at the top of commandbars/, in commandbar_globals.
+// RestoreHostWindowProcedures; commandbars/hotkey/ OnFocusSeenByCreationHook;
+// TintMenuAndToolBarIcons is the menu and toolbar families' together. What all of
+// them share (settings, hook handles, their start and end steps) stays at the top
+// of commandbars/, in commandbar_globals.
 #pragma once
 
 #include <windows.h>
@@ -53,6 +54,10 @@ void OnSystemShadowCreated(HWND shadow);
 // submenu, and marks the coming popup window as that submenu's. Does nothing
 // while no MenuEx menu is tracked; sends no message, takes no lock.
 void OnTrackedMenuSelect(HWND owner, WPARAM wParam, LPARAM lParam);
+
+// WM_ACTIVATE and WM_SETFOCUS of a window of the hooked thread: the hot-key hook
+// brings the thread's modifier-key state up to date (commandbars/hotkey/).
+void OnFocusSeenByCreationHook();
 
 // ---- The shared subclass procedure (core/windows/common_subclass_proc.cpp)
 // Neither may leave the library (send a message, call an application callback)

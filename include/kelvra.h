@@ -880,6 +880,34 @@ KELVRA_API int KELVRA_CALL FreeSplitterEx(int splitter);
 
 /* ==== Hot keys =========================================================== */
 
+/* Binds a key combination to a command: while a window of the root (top-level
+ * ancestor) of window is in use, pressing the keys sends that root WM_COMMAND
+ * with id in the low word (high word 0, lParam 0), and the key press reaches
+ * nobody else. Window 0 binds keys for whichever window is active; they apply
+ * when the active window's own root binds nothing for the keys. keys names the
+ * combination: modifiers "alt", "ctrl" (or "control") and "shift" and one key,
+ * joined by "+" (or any of | space - , . ~ ^ / \ : ;), case-blind: a single
+ * character ("Ctrl+Shift+S"), or a key name: back, tab, clear, return (ret,
+ * enter, ent), pause, capital (caps, capslock), escape (esc), space, prior
+ * (pageup, pgup), next (pagedown, pgdn), end, home, left, up, right, down,
+ * select, print, execute, snapshot (prtsc), insert (ins), delete (del), help,
+ * lwin (leftwin, leftwindows), rwin (rightwin, rightwindows), apps, numpad0 to
+ * numpad9 (num0 to num9, pad0 to pad9), multiply, add, separator, subtract,
+ * decimal, divide, f1 to f24, numlock, scroll, plus, comma, minus, period. The
+ * first empty field ends the text ("ctrl++s" is Ctrl alone: write "ctrl+plus");
+ * the formatted-text codes \b \i \u \s \c \n are ignored. Binding the same
+ * keys again gives them the new id; id -1 drops the binding; keys "" drops every
+ * binding of window's root. Ids are 16-bit. The keys act on the thread that made
+ * the first binding. Returns 1; 0 (nothing changed) for a NULL keys, an unknown
+ * key name, a window that does not exist, or after Kelvra_End. */
+KELVRA_API int KELVRA_CALL HotKey(HWND window, int id, LPCWSTR keys);
+/* disable non-zero: texts of menu items bind no hot keys from their "$" part
+ * ("Open$Ctrl+O"); 0: they do again (the start). Returns 0. */
+KELVRA_API int KELVRA_CALL MenuExAutoHotKeyDisable(BYTE disable);
+/* disable non-zero: F10 does not enter the menu bar (Alt still does); 0: it
+ * does (the start). Returns 0. */
+KELVRA_API int KELVRA_CALL MenuExF10Disable(BYTE disable);
+
 /* ==== ToolBarEx toolbars ================================================= */
 
 /* Native toolbars ("ToolbarWindow32") on a host window, with three image lists

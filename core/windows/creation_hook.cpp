@@ -77,6 +77,8 @@ void OnMessage(const CWPSTRUCT& message) {
       if (WindowClassName(message.hwnd) == kPopupMenuClass) RemoveMenuShadows(message.hwnd);
       break;
     case WM_NCDESTROY: DropUnsubclassedEntry(message.hwnd); break;
+    case WM_ACTIVATE:
+    case WM_SETFOCUS: OnFocusSeenByCreationHook(); break;
     default: break;
   }
 }
