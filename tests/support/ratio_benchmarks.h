@@ -7,7 +7,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cwchar>
 #include <functional>
 #include <map>
 #include <memory>
@@ -26,28 +28,42 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   explicit RatioReporter(BaselineOf baselineOf) : baselineOf_(std::move(baselineOf)) {}
 
+  // With repetitions (--benchmark_repetitions) a row is compared by its median:
+  // on a shared machine single rounds swing too far to be read one by one.
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
-    for (const auto& run : runs)
-      if (!run.error_occurred) {
-        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        order_.push_back(run.benchmark_name());
-      }
+    for (const auto& run : runs) {
+      if (run.error_occurred) continue;
+      const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+      if (run.run_type == Run::RT_Aggregate && !median) continue;
+      const std::string name = run.run_name.str();
+      Times& times = times_[name];
+      if (times.median && !median) continue;
+      times = Times{run.GetAdjustedRealTime(), run.GetAdjustedCPUTime(), median};
+      if (std::find(order_.begin(), order_.end(), name) == order_.end()) order_.push_back(name);
+    }
   }
 
   void Finalize() override {
     ConsoleReporter::Finalize();
-    std::printf("\nRatio to baseline (same run):\n");
+    std::printf("\nRatio to baseline (same run; real time, then processor time):\n");
     for (const auto& name : order_) {
       const std::string base = baselineOf_(name);
-      if (base.empty() || base == name || !times_.count(base) || times_[base] <= 0) continue;
-      std::printf("  %-52s %6.2fx  of %s\n", name.c_str(), times_[name] / times_[base], base.c_str());
+      if (base.empty() || base == name || !times_.count(base) || times_[base].real <= 0) continue;
+      const Times& row = times_[name];
+      const Times& of = times_[base];
+      std::printf("  %-40s %6.2fx %6.2fx  of %s%s\n", name.c_str(), row.real / of.real,
+                  of.cpu > 0 ? row.cpu / of.cpu : 0.0, base.c_str(), row.median ? " (medians)" : "");
     }
   }
 
  private:
+  struct Times {
+    double real = 0, cpu = 0;
+    bool median = false;
+  };
   BaselineOf baselineOf_;
-  std::map<std::string, double> times_;
+  std::map<std::string, Times> times_;
   std::vector<std::string> order_;
 };
 
@@ -58,6 +74,22 @@ inline double Seconds() {
   QueryPerformanceCounter(&count);
   QueryPerformanceFrequency(&frequency);
   return static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Marks of a timed stretch for a traced window server: under Wine most of a
+// control's cost is requests to the server, whose count is steady where times on
+// a shared machine are not. Each mark is one atom look-up, which the server's
+// trace shows with its name; scripts/bench-requests.sh counts the requests the
+// thread made between a begin and its end and divides by `controls`.
+inline void MarkTraceBegin(const wchar_t* row, int controls) {
+  wchar_t mark[200];
+  swprintf(mark, 200, L"kelvra-bench-begin %ls %d", row, controls);
+  GlobalFindAtomW(mark);
+}
+inline void MarkTraceEnd(const wchar_t* row) {
+  wchar_t mark[200];
+  swprintf(mark, 200, L"kelvra-bench-end %ls", row);
+  GlobalFindAtomW(mark);
 }
 
 inline std::string FamilyOf(const std::string& name) { return name.substr(0, name.find('/')); }

@@ -1,7 +1,13 @@
 // A thousand ButtonEx (built-in skin, text) created, shown and painted on one
 // window, against a thousand native "BUTTON" controls of the same size and text
-// in the same run; then the repaint of a thousand of each. The run ends with each
-// ButtonEx row as a ratio to its native row.
+// in the same run; then the repaint of a thousand of each. Then what an
+// application moving from native buttons sees: 300 push buttons of the standard
+// 75 x 23 size with a real caption on a 1000 x 760 top-level window of its own
+// class (made after StartKelvra, so hooked and subclassed like every window of
+// the thread), created, shown and painted as a message loop paints them, then
+// all repainted. The run ends with each ButtonEx row as a ratio to its native row
+// on the same hooked thread. Each timed stretch is marked for a traced window
+// server (scripts/bench-requests.sh counts its requests per control).
 #include <benchmark/benchmark.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -74,8 +80,10 @@ void BM_NativeButtons(benchmark::State& state) {
   std::vector<HWND> buttons;
   buttons.reserve(kCount);
   for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_NativeButtons", kCount);
     MakeNativeButtons(host, buttons);
     PaintInvalid(host);
+    kelvra::bench::MarkTraceEnd(L"BM_NativeButtons");
     state.PauseTiming();
     DestroyAll(buttons);
     state.ResumeTiming();
@@ -85,8 +93,10 @@ void BM_NativeButtons(benchmark::State& state) {
 void BM_ButtonEx(benchmark::State& state) {
   const HWND host = Host();
   for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_ButtonEx", kCount);
     MakeButtonExs(host);
     PaintInvalid(host);
+    kelvra::bench::MarkTraceEnd(L"BM_ButtonEx");
     state.PauseTiming();
     FreeButtonEx(-1);
     Pump();
@@ -99,7 +109,11 @@ void BM_NativeButtonsRepaint(benchmark::State& state) {
   std::vector<HWND> buttons;
   MakeNativeButtons(host, buttons);
   PaintInvalid(host);
-  for (auto _ : state) RepaintAll(host);
+  for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_NativeButtonsRepaint", kCount);
+    RepaintAll(host);
+    kelvra::bench::MarkTraceEnd(L"BM_NativeButtonsRepaint");
+  }
   DestroyAll(buttons);
 }
 
@@ -107,7 +121,110 @@ void BM_ButtonExRepaint(benchmark::State& state) {
   const HWND host = Host();
   MakeButtonExs(host);
   PaintInvalid(host);
-  for (auto _ : state) RepaintAll(host);
+  for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_ButtonExRepaint", kCount);
+    RepaintAll(host);
+    kelvra::bench::MarkTraceEnd(L"BM_ButtonExRepaint");
+  }
+  FreeButtonEx(-1);
+  Pump();
+}
+
+// ---- 300 standard buttons on an application's own window
+
+constexpr int kStandardCount = 300;
+constexpr int kStandardWidth = 75, kStandardHeight = 23;
+constexpr int kStandardColumns = 12;  // 12 x 25 cells of 80 x 28 on 1000 x 760
+constexpr const wchar_t* kCaption = L"Not bad eh?";
+
+HWND ApplicationWindow() {
+  static HWND window = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = L"KelvraBenchApplication";
+    RegisterClassExW(&wc);
+    const HWND made = CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 1000,
+                                      760, nullptr, nullptr, wc.hInstance, nullptr);
+    SetWindowPos(made, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Pump();
+    return made;
+  }();
+  return window;
+}
+
+POINT StandardCell(int i) { return POINT{10 + (i % kStandardColumns) * 80, 10 + (i / kStandardColumns) * 28}; }
+
+void MakeStandardNativeButtons(HWND host, std::vector<HWND>& buttons) {
+  for (int i = 0; i < kStandardCount; ++i) {
+    const POINT at = StandardCell(i);
+    buttons.push_back(CreateWindowExW(0, L"Button", kCaption, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                                      at.x, at.y, kStandardWidth, kStandardHeight, host, nullptr, nullptr, nullptr));
+  }
+}
+
+void MakeStandardButtonExs(HWND host) {
+  for (int i = 0; i < kStandardCount; ++i) {
+    const POINT at = StandardCell(i);
+    ButtonEx(host, -1, at.x, at.y, kStandardWidth, kStandardHeight, kCaption, nullptr, nullptr, nullptr, nullptr,
+             nullptr);
+  }
+}
+
+void BM_StandardNative(benchmark::State& state) {
+  const HWND host = ApplicationWindow();
+  std::vector<HWND> buttons;
+  buttons.reserve(kStandardCount);
+  for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_StandardNative", kStandardCount);
+    MakeStandardNativeButtons(host, buttons);
+    PaintInvalid(host);
+    kelvra::bench::MarkTraceEnd(L"BM_StandardNative");
+    state.PauseTiming();
+    DestroyAll(buttons);
+    state.ResumeTiming();
+  }
+}
+
+void BM_StandardButtonEx(benchmark::State& state) {
+  const HWND host = ApplicationWindow();
+  for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_StandardButtonEx", kStandardCount);
+    MakeStandardButtonExs(host);
+    PaintInvalid(host);
+    kelvra::bench::MarkTraceEnd(L"BM_StandardButtonEx");
+    state.PauseTiming();
+    FreeButtonEx(-1);
+    Pump();
+    state.ResumeTiming();
+  }
+}
+
+void BM_StandardNativeRepaint(benchmark::State& state) {
+  const HWND host = ApplicationWindow();
+  std::vector<HWND> buttons;
+  MakeStandardNativeButtons(host, buttons);
+  PaintInvalid(host);
+  for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_StandardNativeRepaint", kStandardCount);
+    RepaintAll(host);
+    kelvra::bench::MarkTraceEnd(L"BM_StandardNativeRepaint");
+  }
+  DestroyAll(buttons);
+}
+
+void BM_StandardButtonExRepaint(benchmark::State& state) {
+  const HWND host = ApplicationWindow();
+  MakeStandardButtonExs(host);
+  PaintInvalid(host);
+  for (auto _ : state) {
+    kelvra::bench::MarkTraceBegin(L"BM_StandardButtonExRepaint", kStandardCount);
+    RepaintAll(host);
+    kelvra::bench::MarkTraceEnd(L"BM_StandardButtonExRepaint");
+  }
   FreeButtonEx(-1);
   Pump();
 }
@@ -116,13 +233,20 @@ BENCHMARK(BM_NativeButtons)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ButtonEx)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NativeButtonsRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ButtonExRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StandardNative)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StandardButtonEx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StandardNativeRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StandardButtonExRepaint)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
 int main(int argc, char** argv) {
   return kelvra::bench::RunLibraryBenchmarks(
       argc, argv,
-      kelvra::bench::OtherFamily({{"BM_ButtonEx", "BM_NativeButtons"}, {"BM_ButtonExRepaint", "BM_NativeButtonsRepaint"}},
+      kelvra::bench::OtherFamily({{"BM_ButtonEx", "BM_NativeButtons"},
+                                  {"BM_ButtonExRepaint", "BM_NativeButtonsRepaint"},
+                                  {"BM_StandardButtonEx", "BM_StandardNative"},
+                                  {"BM_StandardButtonExRepaint", "BM_StandardNativeRepaint"}},
                                  false),
       [] {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
