@@ -118,8 +118,15 @@ LRESULT OnShowWindow(const Call& call) {
   return PassOn(call);
 }
 
+// A window that paints or erases may show something new: what was kept of its
+// drawing goes stale.
+void NotePainted(WindowMapEntry* entry) {
+  if (entry) entry->paintEpoch = NextPaintEpoch();
+}
+
 LRESULT OnPaint(const Call& call) {
-  const WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  NotePainted(entry);
   if (entry && entry->kind == WindowKindGroupBox && IsPageWindow(GetParent(call.window))) {
     // The page painter draws group boxes on pages; painting here would cover it.
     // BeginPaint sends WM_ERASEBKGND, which must not find the lock held.
@@ -146,7 +153,8 @@ void ExcludePanelFromClip(HWND panel, void* context) {
 }
 
 LRESULT OnEraseBackground(const Call& call) {
-  const WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  WindowMapEntry* entry = GetWindowMap().Find(call.window);
+  NotePainted(entry);
   const HDC dc = reinterpret_cast<HDC>(call.wParam);
   if (entry && dc) {
     if (entry->kind == WindowKindPanelExPage) {
@@ -213,6 +221,9 @@ LRESULT Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: return OnPaint(call);
     case WM_ERASEBKGND: return OnEraseBackground(call);
     case WM_NCDESTROY: return OnNcDestroy(call);
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE: ++WindowLookEpoch(); return PassOn(call);
     default: return PassOn(call);
   }
 }

@@ -8,7 +8,10 @@ namespace kelvra {
 
 WindowMapEntry& WindowMap::Add(HWND window) {
   auto [it, inserted] = entries_.try_emplace(window);
-  if (inserted) it->second.window = window;
+  if (inserted) {
+    it->second.window = window;
+    it->second.paintEpoch = NextPaintEpoch();
+  }
   return it->second;
 }
 
@@ -24,6 +27,16 @@ WindowMap& GetWindowMap() {
   // process winds down.
   static WindowMap* map = new WindowMap();
   return *map;
+}
+
+uint32_t NextPaintEpoch() {
+  static uint32_t epoch = 0;
+  return ++epoch;
+}
+
+uint32_t& WindowLookEpoch() {
+  static uint32_t epoch = 0;
+  return epoch;
 }
 
 int32_t WindowKindOf(HWND window) {

@@ -20,6 +20,10 @@ struct WindowMapEntry {
   uint8_t transparentChild = 0;      // PanelEx windows: click-through while on a panel page
   int32_t minimumWidth = 0, minimumHeight = 0;  // 0 = no limit
   int32_t maximumWidth = 0, maximumHeight = 0;
+  // Moves on with each paint and erase of the window that CommonSubclassProc
+  // sees, to a value no window had before: what was kept of the window's drawing
+  // (a parent's background under the pages over it) is stale once it moved on.
+  uint32_t paintEpoch = 0;
 };
 
 // Keyed by the window handle. Entry addresses stay valid until their own entry is
@@ -47,6 +51,13 @@ class WindowMap {
 
 // The process's one map (built on first use, like the locks).
 WindowMap& GetWindowMap();
+
+// A paint epoch no window had before.
+uint32_t NextPaintEpoch();
+
+// Counts the theme, system colour and settings changes that CommonSubclassProc
+// saw: every window may draw differently after one.
+uint32_t& WindowLookEpoch();
 
 // The kind of a registered window, WindowKindOther when it has no entry.
 // Takes Locks().windowMap itself.

@@ -13,6 +13,7 @@
 #include "panels/paint/page_paint_buffers.h"
 #include "panels/paint/page_paint_children.h"
 #include "panels/paint/page_paint_steps.h"
+#include "panels/paint/parent_background.h"
 #include "panels/panel/panel_registry.h"
 
 namespace kelvra {
@@ -78,22 +79,6 @@ RECT WorkRect(const PanelExPageRecord& page) {
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
-
-// The parent's own drawing behind the panel. The parent of the panel is drawn:
-// the call is given the panel (it draws the parent of the window it is given).
-// The buffer's pixel (0, 0) is the panel's client corner, so the logical origin
-// goes to 0 for the call; SaveDC and RestoreDC keep the parent's erase from
-// leaving its clip exclusions behind (the call restores the clip only when given
-// a rectangle).
-void DrawThemedParentBackground(HDC dc, HWND panel) {
-  const UxThemeApi& api = UxTheme();
-  if (!api.DrawThemeParentBackground) return;
-  const int saved = SaveDC(dc);
-  if (!saved) return;
-  SetWindowOrgEx(dc, 0, 0, nullptr);
-  api.DrawThemeParentBackground(panel, dc, nullptr);
-  RestoreDC(dc, saved);
-}
 
 // The callback with the DC's origin at the work rectangle's top-left corner.
 bool CallBack(Paint& p, LockGuard& lock, UINT message) {
@@ -264,9 +249,8 @@ void PaintPage(HDC paintDc, HWND pageWindow, HWND target, bool nestedAlpha, bool
 
   const bool parentBackground = p.top && NeedsParentBackground(*page);
   if (parentBackground) {
-    FillParentClassBackground(p.backDc, pageWindow, GetAncestor(p.panel, GA_PARENT));
     lock.Unlock();
-    DrawThemedParentBackground(p.backDc, p.panel);
+    DrawParentBackground(p.backDc, pageWindow, p.panel, GetAncestor(p.panel, GA_PARENT));
     if (!lock.Relock() || !(page = Refind(p))) return;
   }
 

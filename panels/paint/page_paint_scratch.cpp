@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "panels/paint/page_paint_buffers.h"
+#include "panels/paint/parent_background.h"
 
 namespace kelvra {
 
@@ -46,6 +47,7 @@ PaintSlot::~PaintSlot() { --Slots().active; }
 
 void ReleasePagePainterScratch() {
   ForgetPanelBuffers();
+  ReleaseParentBackgrounds();
   PainterScratch& scratch = PaintScratch();
   scratch.tileRow.Release();
   scratch.layer.Release();
