@@ -18,7 +18,7 @@ struct FamilyPanel {
 
 // Makes a panel with number -1 (CreatePanel: `callback` hears its events) and adds
 // one page without image and outside any control container, with `background`
-// (AddPanelExPage's value). CurrentPanelEx, which the application's
+// (AddPanelExPage's value); the panel is shown once its page is on it. CurrentPanelEx, which the application's
 // AddPanelExPage calls add to, is left as it was (0 when that panel went
 // meanwhile). All or nothing: on any failure the panel is freed and every field
 // is 0. Takes and releases PanelLock itself: call it with no library lock held.

@@ -49,7 +49,8 @@ void FillPage(PanelExPageRecord& page, PanelExRecord& panel, int32_t background,
 
 }  // namespace
 
-intptr_t CreatePanel(int32_t number, HWND parent, int x, int y, int width, int height, WNDPROC callback) {
+intptr_t CreatePanel(int32_t number, HWND parent, int x, int y, int width, int height, WNDPROC callback,
+                     bool shown) {
   LockGuard lock(Locks().panel);
   if (!lock || !IsWindow(parent)) return 0;
   const bool numberChosen = number == -1;
@@ -61,8 +62,9 @@ intptr_t CreatePanel(int32_t number, HWND parent, int x, int y, int width, int h
   if (!RegisterPanelClass(PanelClass::Panel)) return 0;
 
   lock.Unlock();
-  const HWND window = CreateWindowExW(0, PanelClassName(PanelClass::Panel), nullptr, WS_CHILD | WS_VISIBLE, x, y,
-                                      width, height, parent, nullptr, PanelModule(), nullptr);
+  const DWORD style = WS_CHILD | (shown ? WS_VISIBLE : 0);
+  const HWND window = CreateWindowExW(0, PanelClassName(PanelClass::Panel), nullptr, style, x, y, width, height,
+                                      parent, nullptr, PanelModule(), nullptr);
   if (!window) return 0;
   // The number may have been taken while the window was being made (a hook or
   // its parent's procedure creating panels of its own).

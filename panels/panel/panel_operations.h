@@ -13,8 +13,10 @@
 namespace kelvra {
 
 // CreatePanelEx: the new number when -1 was given, else the panel window; 0 when
-// the number is in use or the window could not be made.
-intptr_t CreatePanel(int32_t number, HWND parent, int x, int y, int width, int height, WNDPROC callback);
+// the number is in use or the window could not be made. A panel made hidden
+// (`shown` false) is the caller's to show.
+intptr_t CreatePanel(int32_t number, HWND parent, int x, int y, int width, int height, WNDPROC callback,
+                     bool shown = true);
 
 struct PageImage {
   HANDLE image = nullptr;  // 0: a page without image
