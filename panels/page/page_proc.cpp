@@ -8,6 +8,7 @@
 #include "commandbars/commandbars_seam.h"
 #include "core/library/library_messages.h"
 #include "core/library/reentrant_lock.h"
+#include "core/platform/win_handles.h"
 #include "panels/page/page_brush_cache.h"
 #include "panels/page/page_cursor.h"
 #include "panels/paint/page_paint.h"
@@ -94,7 +95,18 @@ LRESULT OnCtlColorStatic(const Call& call) {
   return reinterpret_cast<LRESULT>(brush);
 }
 
+// An empty region: validating it validates nothing.
+HRGN NoArea() {
+  static const UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+  return region.get();
+}
+
 LRESULT OnPaint(const Call& call) {
+  // A page has no frame, so the WM_NCPAINT that BeginPaint sends when the update
+  // took in the window's edges (a page uncovered, or invalidated with its parent)
+  // draws nothing, and it is a trip through every hook on the thread. The pending
+  // frame is validated away first; the update region and its erase stay.
+  RedrawWindow(call.window, nullptr, NoArea(), RDW_VALIDATE | RDW_NOFRAME | RDW_NOCHILDREN);
   PAINTSTRUCT paint{};
   const HDC dc = BeginPaint(call.window, &paint);
   paint.fErase = FALSE;
