@@ -67,6 +67,11 @@ MenuExRecord* ResolveBoundRecord(const MenuExRecord& binding);
 // buttons for -1 with `allButtons`); takes MenuLock itself.
 void DeleteMenuExBindings(HWND toolbar, int32_t commandId, bool allButtons);
 
+// Sizes every title button of the bar `bar` again for the current MenuExFont
+// (and fits the rebar band holding the bar).
+// Nothing here: there are no menu bars yet.
+void ResizeMenuBarButton(HWND bar);
+
 // The menu items' half of TintMenuAndToolBarIcons (modes 0, 1 and 2).
 // Nothing here: there are no menu items yet.
 void TintMenuExItemIcons(uintptr_t reference, int mode);

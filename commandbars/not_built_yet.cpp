@@ -3,7 +3,7 @@
 // bars' own headers (asked by code already here) promise as "nothing here".
 // Building one means deleting it here and defining it where it belongs.
 #include "commandbars/commandbars_seam.h"
-#include "commandbars/host_window/host_window.h"
+#include "commandbars/host_window/host_window_seams.h"
 #include "commandbars/menu_ex_record.h"
 #include "commandbars/popup/long_menu_calls.h"
 #include "commandbars/popup/menu_family_calls.h"
@@ -16,7 +16,6 @@ namespace kelvra {
 
 // ---- Asked from outside commandbars/ (commandbars/commandbars_seam.h)
 
-void RedrawHostWindows() {}
 void ForgetMenuPopupBackgrounds() {}
 uint32_t CurrentMenuUIStyle(uint32_t fallback) { return fallback; }
 
@@ -38,11 +37,20 @@ LRESULT CALLBACK PopupMenuWindowProc(HWND window, UINT message, WPARAM wParam, L
 }
 
 
-// Until the host-window procedure is built, its subclassing adds only the style.
-void SubclassHostWindow(HWND window) {
-  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  if (!(style & WS_CLIPCHILDREN)) SetWindowLongPtrW(window, GWL_STYLE, style | WS_CLIPCHILDREN);
-}
+// The host window's message families of later parts: the window's own answer.
+LRESULT OnRebarLayoutChanged(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnRebarBeginDrag(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnRebarEndDrag(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnRebarChevronPushed(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnToolBarExDropDown(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnToolBarExHotItemChange(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnCommandBarCustomDraw(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnHostMeasureItem(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+LRESULT OnHostDrawItem(HWND, WPARAM, LPARAM, LRESULT saved) { return saved; }
+void FitHostRebars(HWND, WPARAM, LPARAM) {}
+
+// No menu bars yet: nothing to size.
+void ResizeMenuBarButton(HWND) {}
 
 // Toolbars re-fit inside bands once the custom draw sizes them; until then a
 // band keeps the size its toolbar was given.
@@ -56,6 +64,5 @@ void TintMenuExItemIcons(uintptr_t, int) {}
 namespace kelvra::steps {
 
 void FreeAllMenus() {}
-void RestoreHostWindowProcedures() {}
 
 }  // namespace kelvra::steps

@@ -111,6 +111,32 @@ void ReopenPanelThemes() {
   }
 }
 
+void RefreshThemesAfterChange() {
+  auto& api = UxTheme();
+  auto& t = api.themes;
+  ++api.generation;
+  if (!api.module) {
+    api.visualStyles = 0;
+    t.scrollbar = nullptr;
+    return;
+  }
+  const HWND foreground = GetForegroundWindow();
+  if (t.scrollbar) api.CloseThemeData(t.scrollbar);
+  t.scrollbar = api.OpenThemeData(foreground, L"scrollbar");
+  if (t.scrollbar) {
+    api.themeColour = api.GetThemeSysColor(t.scrollbar, COLOR_ACTIVECAPTION);
+    ChooseDefaultColourTheme(api.themeColour);
+  }
+  api.visualStyles = VisualStyleActive(api.module) ? 1 : 0;
+  // Without a style nothing opens: the other handles are kept as they were.
+  if (!t.scrollbar) return;
+  for (auto [handle, name] : {std::pair{&t.explorerbar, L"explorerbar"}, {&t.rebar, L"rebar"}, {&t.tab, L"tab"},
+                              {&t.toolbar, L"toolbar"}, {&t.menu, L"menu"}, {&t.button, L"button"}}) {
+    if (*handle) api.CloseThemeData(*handle);
+    *handle = api.OpenThemeData(foreground, name);
+  }
+}
+
 int CloseThemeLibrary(bool underLoaderLock) {
   auto& api = UxTheme();
   if (!api.module) return 0;

@@ -59,4 +59,12 @@ UxThemeApi& UxTheme();
 // foreground window; without the visual-styles interface they are 0.
 void ReopenPanelThemes();
 
+// After a desktop theme change (a host window's WM_THEMECHANGED): the scroll-bar
+// theme is opened again for the foreground window, its colour kept and offered to
+// ChooseDefaultColourTheme, the visual-styles flag read again from the current
+// theme name; when the scroll-bar theme opened, the other six are closed and
+// opened again too. Without the visual-styles interface the flag and the
+// scroll-bar handle become 0. Either way `generation` moves on.
+void RefreshThemesAfterChange();
+
 }  // namespace kelvra
