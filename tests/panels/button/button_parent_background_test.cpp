@@ -5,6 +5,7 @@
 // different parents each show their own.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <vector>
@@ -213,6 +214,153 @@ TEST_F(ParentBackgrounds, ButtonsOverManyParentsEachShowTheirOwn) {
     EXPECT_EQ(Behind(buttons[2 * i + 1]), RGB(30 * i, 200 - 20 * i, 100));
   }
   FreeButtonEx(-1);
+}
+
+// A 32-bit bitmap of vertical stripes, 10 pixels wide, each in its own colour: a
+// piece copied from the wrong place shows the wrong stripe.
+HBITMAP StripedBitmap(int width, int height) {
+  BITMAPINFO info{};
+  info.bmiHeader = BITMAPINFOHEADER{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap)
+    for (int y = 0; y < height; ++y)
+      for (int x = 0; x < width; ++x)
+        static_cast<uint32_t*>(bits)[y * width + x] = 0xFF000000u | ((x / 10) * 0x0B1D29u & 0xFFFFFFu);
+  return bitmap;
+}
+
+bool Near(uint32_t a, uint32_t b) {
+  for (int shift = 0; shift < 24; shift += 8)
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > 3) return false;
+  return true;
+}
+
+// A button over a library page shows the page's gradient or image exactly where
+// it lies, and the page's next look once the page is given one: the page is the
+// parent whose drawing is kept. A twin page without a button, given the same
+// looks, shows what the button must show.
+TEST_F(ParentBackgrounds, ButtonsOverPagesShowTheirGradientOrImage) {
+  const HANDLE across = CreateGradient(0, static_cast<int>(0xFFC80000u), static_cast<int>(0xFF0000C8u));
+  const HANDLE down = CreateGradient(1, static_cast<int>(0xFF00B400u), static_cast<int>(0xFFF0F000u));
+  ASSERT_NE(across, nullptr);
+  ASSERT_NE(down, nullptr);
+  const HBITMAP stripes = StripedBitmap(200, 100);
+  ASSERT_NE(stripes, nullptr);
+  struct Look {
+    const char* name;
+    int background;
+    HANDLE image;
+  } looks[] = {
+      {"a horizontal gradient", static_cast<int>(reinterpret_cast<intptr_t>(across)), nullptr},
+      {"a vertical gradient", static_cast<int>(reinterpret_cast<intptr_t>(down)), nullptr},
+      // Last: a page keeps its image when given only a background.
+      {"an image", -1, stripes},
+  };
+  int panels[2] = {};
+  HWND pages[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    panels[i] = CreatePanelEx(-1, Host(), 0, 110 * i, 200, 100, nullptr);
+    ASSERT_NE(panels[i], 0);
+    pages[i] = AddPanelExPage(-1);
+    ASSERT_NE(pages[i], nullptr);
+  }
+  PumpMessages();
+  const int button = SeeThroughButton(pages[0], 75, 40);
+  ASSERT_NE(button, 0);
+
+  for (const Look& look : looks) {
+    SCOPED_TRACE(look.name);
+    // Each page repaints at once with its new look, the button with its page.
+    for (int panel : panels)
+      ASSERT_EQ(SetPanelExPageBackground(panel, 0, look.background, look.image, 0, 0, 0, 0,
+                                         0, 0),
+                1);
+    PumpMessages();
+    Dib32 shown(40, 20), twin(200, 100);
+    CaptureClientArea(PageOf(button), shown);
+    CaptureClientArea(pages[1], twin);
+    for (const POINT at : {POINT{2, 2}, POINT{20, 10}, POINT{37, 17}}) {
+      SCOPED_TRACE(testing::Message() << "at " << at.x << ", " << at.y);
+      EXPECT_PRED2(Near, shown.Pixel(at.x, at.y) & 0xFFFFFFu, twin.Pixel(75 + at.x, 40 + at.y) & 0xFFFFFFu);
+    }
+  }
+  FreeButtonEx(-1);
+  for (int panel : panels) FreePanelEx(panel);
+  DeleteObject(stripes);
+  FreeGradient(across);
+  FreeGradient(down);
+}
+
+// Stripes 10 pixels wide whose colours move on with `StripePhase()`.
+int& StripePhase() {
+  static int phase = 0;
+  return phase;
+}
+
+void FillStripes(HWND window, HDC dc) {
+  RECT client{};
+  GetClientRect(window, &client);
+  for (int x = 0; x < client.right; x += 10) {
+    const RECT stripe{x, 0, x + 10, client.bottom};
+    const int n = x / 10 + 7 * StripePhase();
+    HBRUSH brush = CreateSolidBrush(RGB((n * 37) & 0xFF, (n * 91) & 0xFF, (n * 53) & 0xFF));
+    FillRect(dc, &stripe, brush);
+    DeleteObject(brush);
+  }
+}
+
+LRESULT CALLBACK StripesParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      FillStripes(window, BeginPaint(window, &paint));
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT: FillStripes(window, reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+// The piece of a parent's drawing that a button shows is the one behind it, also
+// after the parent draws differently: a twin parent without buttons shows what
+// each button must show.
+TEST_F(ParentBackgrounds, ButtonsShowThePieceOfTheirParentBehindThem) {
+  StripePhase() = 0;
+  HWND parents[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    parents[i] = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraStripesParent", StripesParentProc), L"",
+                                 WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 110 * i, 200, 100, Host(), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(parents[i], nullptr);
+  }
+  const POINT places[] = {{3, 4}, {77, 40}, {151, 75}};
+  std::vector<int> buttons;
+  for (const POINT& at : places) {
+    buttons.push_back(SeeThroughButton(parents[0], at.x, at.y));
+    ASSERT_NE(buttons.back(), 0);
+  }
+  for (int phase : {0, 1}) {
+    SCOPED_TRACE(testing::Message() << "drawing " << phase);
+    StripePhase() = phase;
+    for (HWND parent : parents)
+      RedrawWindow(parent, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    Dib32 twin(200, 100);
+    CaptureClientArea(parents[1], twin);
+    for (size_t b = 0; b < buttons.size(); ++b) {
+      Dib32 shown(40, 20);
+      CaptureClientArea(PageOf(buttons[b]), shown);
+      for (const POINT at : {POINT{1, 1}, POINT{20, 10}, POINT{38, 18}}) {
+        SCOPED_TRACE(testing::Message() << "button " << b << " at " << at.x << ", " << at.y);
+        EXPECT_EQ(shown.Pixel(at.x, at.y) & 0xFFFFFFu, twin.Pixel(places[b].x + at.x, places[b].y + at.y) & 0xFFFFFFu);
+      }
+    }
+  }
+  FreeButtonEx(-1);
+  for (HWND parent : parents) DestroyWindow(parent);
 }
 
 }  // namespace
