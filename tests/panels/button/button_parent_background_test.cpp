@@ -18,6 +18,23 @@ namespace {
 using namespace kelvra;
 using namespace kelvra::test;
 
+// A parent with no class brush that draws with `Draw`, on the screen and for
+// WM_PRINTCLIENT alike.
+template <void (*Draw)(HWND, HDC)>
+LRESULT CALLBACK DrawingParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_PAINT: {
+      PAINTSTRUCT paint{};
+      Draw(window, BeginPaint(window, &paint));
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_PRINTCLIENT: Draw(window, reinterpret_cast<HDC>(wParam)); return 0;
+    case WM_ERASEBKGND: return 1;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
 // Each parent paints its client area in its own colour, on the screen and for
 // WM_PRINTCLIENT alike, and has no class brush.
 std::map<HWND, COLORREF>& Colours() {
@@ -33,25 +50,10 @@ void Fill(HWND window, HDC dc) {
   DeleteObject(brush);
 }
 
-LRESULT CALLBACK PaintingParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      const HDC dc = BeginPaint(window, &paint);
-      Fill(window, dc);
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: Fill(window, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
-    default: return DefWindowProcW(window, message, wParam, lParam);
-  }
-}
-
 class PaintingParent {
  public:
   PaintingParent(COLORREF colour, int x, int y, int width, int height) {
-    window_ = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraPaintingParent", PaintingParentProc), L"",
+    window_ = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraPaintingParent", DrawingParentProc<Fill>), L"",
                               WS_CHILD | WS_CLIPCHILDREN, x, y, width, height, Host(), nullptr,
                               GetModuleHandleW(nullptr), nullptr);
     Colours()[window_] = colour;
@@ -82,20 +84,6 @@ void FillHalves(HWND window, HDC dc) {
   FillRect(dc, &right, green);
   DeleteObject(red);
   DeleteObject(green);
-}
-
-LRESULT CALLBACK HalvesParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      FillHalves(window, BeginPaint(window, &paint));
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: FillHalves(window, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
-    default: return DefWindowProcW(window, message, wParam, lParam);
-  }
 }
 
 // An image button without images: its page shows the parent everywhere.
@@ -183,7 +171,7 @@ TEST_F(ParentBackgrounds, AParentThatPaintsDifferentlyShowsBehindItsButtons) {
 TEST_F(ParentBackgrounds, AResizedParentShowsItsDrawingAtTheNewSize) {
   // The parent paints its left half in one colour and the rest in another: a
   // button near the middle changes sides when the parent grows.
-  const HWND parent = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraHalvesParent", HalvesParentProc), L"",
+  const HWND parent = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraHalvesParent", DrawingParentProc<FillHalves>), L"",
                                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 200, 100, Host(), nullptr,
                                       GetModuleHandleW(nullptr), nullptr);
   UpdateWindow(parent);
@@ -310,20 +298,6 @@ void FillStripes(HWND window, HDC dc) {
   }
 }
 
-LRESULT CALLBACK StripesParentProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint{};
-      FillStripes(window, BeginPaint(window, &paint));
-      EndPaint(window, &paint);
-      return 0;
-    }
-    case WM_PRINTCLIENT: FillStripes(window, reinterpret_cast<HDC>(wParam)); return 0;
-    case WM_ERASEBKGND: return 1;
-    default: return DefWindowProcW(window, message, wParam, lParam);
-  }
-}
-
 // The piece of a parent's drawing that a button shows is the one behind it, also
 // after the parent draws differently: a twin parent without buttons shows what
 // each button must show.
@@ -331,7 +305,7 @@ TEST_F(ParentBackgrounds, ButtonsShowThePieceOfTheirParentBehindThem) {
   StripePhase() = 0;
   HWND parents[2] = {};
   for (int i = 0; i < 2; ++i) {
-    parents[i] = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraStripesParent", StripesParentProc), L"",
+    parents[i] = CreateWindowExW(0, RegisterTestWindowClass(L"KelvraStripesParent", DrawingParentProc<FillStripes>), L"",
                                  WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 110 * i, 200, 100, Host(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(parents[i], nullptr);
