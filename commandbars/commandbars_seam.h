@@ -6,12 +6,13 @@
 // there.
 //
 // Each family answers from its own folder: commandbars/popup/ the creation hook's
-// menu calls; commandbars/menu/ CurrentMenuUIStyle, ForgetMenuPopupBackgrounds,
-// InstallMenuKeyboardHook and FreeAllMenus; commandbars/toolbar/ the toolbar
+// menu calls; commandbars/menu/ CurrentMenuUIStyle, ForgetMenuPopupBackgrounds
+// and FreeAllMenus; commandbars/toolbar/ the toolbar
 // gadgets, IsToolBarExWindow, RedrawToolBarExsOnPage and FreeAllToolBars;
 // commandbars/rebar/ OnRebarWindowPosChanging, UpdateRebarBackgrounds,
 // FitRebarsOnPage and FreeAllRebars; commandbars/host_window/ RedrawHostWindows and
-// RestoreHostWindowProcedures; commandbars/hotkey/ OnFocusSeenByCreationHook;
+// RestoreHostWindowProcedures; commandbars/hotkey/ OnFocusSeenByCreationHook and
+// InstallMenuKeyboardHook;
 // TintMenuAndToolBarIcons is the menu and toolbar families' together. What all of
 // them share (settings, hook handles, their start and end steps) stays at the top
 // of commandbars/, in commandbar_globals.
@@ -131,8 +132,9 @@ void FitRebarsOnPage(HWND page);
 // SetPanelExPageScrolling turning auto-scroll on: installs the menu keyboard hook
 // (WH_KEYBOARD, into CommandBarState().menuKeyboardHook, which Kelvra_End removes)
 // for `threadId`, the thread of the page window, unless the process has it already.
-// Called with no library lock held.
-// Nothing here: menus are not built, no hook is installed.
+// Menu bars (CreateMenuEx) and popups (DisplayPopupMenuEx) install it the same
+// way, for their window's thread; thread 0 installs nothing.
+// Called with no library lock held (commandbars/hotkey/menu_keyboard_hook.cpp).
 void InstallMenuKeyboardHook(DWORD threadId);
 
 }  // namespace kelvra

@@ -4,6 +4,8 @@
 // Building one means deleting it here and defining it where it belongs.
 #include "commandbars/commandbars_seam.h"
 #include "commandbars/host_window/host_window_seams.h"
+#include "commandbars/hotkey/menu_keyboard_hook.h"
+#include "commandbars/host_window/host_window.h"
 #include "commandbars/menu_ex_record.h"
 #include "commandbars/popup/long_menu_calls.h"
 #include "commandbars/popup/menu_family_calls.h"
@@ -20,9 +22,10 @@ void ForgetMenuPopupBackgrounds() {}
 uint32_t CurrentMenuUIStyle(uint32_t fallback) { return fallback; }
 
 
-void InstallMenuKeyboardHook(DWORD) {}
 
 // ---- Asked by command-bar code already here
+
+void OnMenuBarKeyDropDown(HWND, HWND, int32_t) {}
 
 bool TrackedMenuDropsFromBar() { return false; }
 SIZE MenuBarTitlePopupSize(HWND, int) { return SIZE{0, 0}; }

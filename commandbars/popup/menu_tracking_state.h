@@ -8,6 +8,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/platform/win_handles.h"
 
@@ -42,6 +44,13 @@ struct MenuBarBackgroundCache {
   RECT grabbed{};         // what mode -1 copied last
 };
 
+// An item of a long menu's slice that a typed character runs: the character
+// after its text's "&", and the item's command id.
+struct MenuMnemonic {
+  std::wstring mnemonic;
+  int32_t commandId = 0;
+};
+
 struct MenuTrackingState {
   HWND barWindow = nullptr;          // the ToolBarEx of the menu bar last created or dropped down
   int32_t hotTitle = -1;             // bar title shown as dropped down, -1 none
@@ -58,6 +67,9 @@ struct MenuTrackingState {
   HWND focusWindow = nullptr;        // focused when tracking began; focused again on a press and at the end
   HWND trackingOwner = nullptr;      // the window the tracked menu reports to
   int32_t keyboardNavigation = 0;    // 1 after an arrow key, 0 after a press (-2: a title switch by key)
+  int32_t barKeyboardMode = 0;       // 1 the bar was entered by Alt or F10 and nothing else yet, -2 a key followed
+  int32_t pendingTitle = -1;         // the title moved to while a menu is open, -1 none
+  int32_t lastHitTitle = -1;         // the title under the pointer, -1 none (-2: the keyboard hook closed the menu)
   int32_t arrowUsed = 0;             // 1 after Up or Down, 0 after the pointer moved
   int32_t lastInput = 0;             // 1 when the loop's last input was a key, 0 after a pointer move
   POINT lastMousePoint{};            // of the last WM_MOUSEMOVE the filter hook saw
@@ -102,6 +114,7 @@ struct MenuTrackingState {
   volatile LONG scrollDone = 0;      // the end of the menu was reached
   volatile LONG scrollRebuilding = 0;// the slice's items are being replaced: draw nothing
   HANDLE scrollThread = nullptr;
+  std::vector<MenuMnemonic> menuMnemonics;  // MenuMnemonicList of the slice shown
 
   // A bar drop-down's shadow area (the screen rectangle of the drop-down last
   // placed; empty when none is stored) and the screen-background cache under it.

@@ -49,4 +49,11 @@ constexpr UINT SplitterDragStepMessage = 0x8D3E;
 // new height; lParam: the rebar window. Result ignored.
 constexpr UINT RebarHeightChangedMessage = 0x8953;
 
+// Posted by the menu keyboard hook to a menu bar's parent (its host window) when
+// Down or Return is pressed on the bar's hot title after Alt or F10 entered the
+// bar. wParam: the bar (the ToolBarEx); lParam: the hot title's index. The host
+// window procedure opens that title's menu with the keyboard (OnMenuBarKeyDropDown
+// in commandbars/hotkey/menu_keyboard_hook.h). Result ignored.
+constexpr UINT MenuBarKeyDropDownMessage = 0x8954;
+
 }  // namespace kelvra

@@ -1,6 +1,7 @@
-// Kelvra.dll binds a hot key (its message hook on this thread), ends and is
-// unloaded: a key typed afterwards finds no hook of the gone module, and the
-// bindings went with it; binding after the end is refused.
+// Kelvra.dll binds a hot key (its message hook on this thread) and makes a
+// toolbar (the menu keyboard hook), ends and is unloaded: keys typed afterwards
+// find no hook of the gone module, and the bindings went with it; binding after
+// the end is refused.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -29,6 +30,10 @@ TEST(HotKeyUnload, KeysTypedAfterTheLibraryWentReachTheWindow) {
   int(WINAPI * hotKey)(HWND, int, LPCWSTR) = nullptr;
   ASSERT_TRUE(library.Bind(hotKey, "HotKey"));
   ASSERT_EQ(1, hotKey(top, 42, L"f7"));
+  int(WINAPI * createToolBarEx)(int, HWND, int, int, int) = nullptr;
+  ASSERT_TRUE(library.Bind(createToolBarEx, "CreateToolBarEx"));
+  ASSERT_NE(0, createToolBarEx(-1, top, 0, 0, 0));
+  SetFocus(top);
   kelvra::test::TapKey(VK_F7);
   ASSERT_TRUE(kelvra::test::PumpUntil([] { return commands == 1; }, 2000)) << "the key did not fire while loaded";
 
@@ -37,6 +42,8 @@ TEST(HotKeyUnload, KeysTypedAfterTheLibraryWentReachTheWindow) {
   EXPECT_EQ(0, hotKey(top, 43, L"f8"));
   kelvra::test::FreeAndExpectUnloaded(library.module);
   kelvra::test::TapKey(VK_F7);
+  kelvra::test::TapKey(VK_MENU);
+  kelvra::test::TapKey(VK_F10);
   kelvra::test::PumpMessagesFor(100);
   EXPECT_EQ(1, commands);
 }
