@@ -27,17 +27,10 @@ uint32_t CurrentMenuUIStyle(uint32_t fallback) { return fallback; }
 
 void OnMenuBarKeyDropDown(HWND, HWND, int32_t) {}
 
-bool TrackedMenuDropsFromBar() { return false; }
 SIZE MenuBarTitlePopupSize(HWND, int) { return SIZE{0, 0}; }
 int32_t RefreshMenuExItems(HMENU) { return 0; }
 void OnScrollSliceWindowCreated(HWND) {}
 void OnScrollRowSelected(HWND, int) {}
-
-// The popup keeps the system's own behaviour.
-LRESULT CALLBACK PopupMenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WNDPROC system = MenuTracking().popupProcedure;
-  return system ? CallWindowProcW(system, window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
 
 
 // The host window's message families of later parts: the window's own answer.

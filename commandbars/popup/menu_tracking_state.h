@@ -126,8 +126,8 @@ struct MenuTrackingState {
 
 MenuTrackingState& MenuTracking();
 
-// The tracked menu drops down from a menu-bar title (its record's drop-down flag).
-// Not built yet: commandbars/not_built_yet.cpp answers false.
+// The tracked menu drops down from a menu-bar title or drop-down button (its
+// record's drop-down flag). Takes MenuLock.
 bool TrackedMenuDropsFromBar();
 
 }  // namespace kelvra

@@ -11,6 +11,7 @@
 #include "commandbars/popup/menu_popup_record.h"
 #include "commandbars/popup/menu_tracking_hooks.h"
 #include "commandbars/popup/menu_tracking_state.h"
+#include "core/windows/creation_hook.h"
 #include "tests/support/pointer_input.h"
 #include "tests/support/tracked_menu_driver.h"
 #include "tests/support/win_test_helpers.h"
@@ -212,9 +213,11 @@ class TrackedHooksTest : public ::testing::Test {
     return RunWhileTracked(
         [&] {
           MenuTracking().trackedMenu = menu_;
+          InstallCallWndProcHook();  // the creation hook names the current popup window
           InstallTrackingHooks();
           const intptr_t result = TrackPopupMenuEx(menu_, TPM_VERTICAL, 150, 150, owner_, nullptr);
           RemoveTrackingHooks();
+          MenuTracking().trackedMenu = nullptr;
           return result;
         },
         std::move(steps));
@@ -238,6 +241,8 @@ TEST_F(TrackedHooksTest, RootItemClickedAfterASubmenuOpenedKeepsItsCommand) {
       MoveTo("to the submenu item", menu_, 1),
       {"the submenu opens", nullptr, [] { return ShownPopupMenuWindows().size() == 2; }},
       {"the pointer is over a popup", nullptr, [] { return MenuTracking().overPopup == 1; }},
+      {"the submenu is the current popup", nullptr,
+       [] { return MenuTracking().currentPopupWindow == ShownPopupMenuWindows().front(); }},
       MoveTo("back to the first item", menu_, 0),
       {"click", [] { TrackedLeftClick(); }, nullptr},
   });
