@@ -17,9 +17,13 @@ seed_args=()
 [ -d "$seeds" ] && seed_args+=("$seeds")
 # Seeds written by the build's seed writers (kelvra_host_fuzz_seed_writers).
 [ -d "$build/generated_seeds/$name" ] && seed_args+=("$build/generated_seeds/$name")
+# A grammar's key words, when the target has them: name_fuzzer.dict beside its
+# seeds folder (libFuzzer's dictionary format).
+dict="${seeds%_seeds}.dict" dict_args=()
+[ -f "$dict" ] && dict_args+=("-dict=$dict")
 before="$(ls -A "$findings")"
 "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-  -artifact_prefix="$findings/" "$corpus" "${seed_args[@]}" >"$log" 2>&1
+  -artifact_prefix="$findings/" "${dict_args[@]}" "$corpus" "${seed_args[@]}" >"$log" 2>&1
 status=$?
 if [ $status = 0 ]; then
   grep -E '^(stat::number_of_executed_units|stat::new_units_added)' "$log" | tr '\n' ' '
