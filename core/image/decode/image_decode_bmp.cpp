@@ -59,6 +59,9 @@ bool ReadHeader(const uint8_t* data, size_t size, Header& h) {
     h.paletteEntry = 3;
     return true;
   }
+  // Every other header holds at least 32-bit sizes and the depth: 16 bytes. A
+  // 13- to 15-byte one at the file's end had its depth read past the data.
+  if (headerSize < 16) return false;
   h.width = static_cast<int32_t>(Read32(p + 4));
   h.height = static_cast<int32_t>(Read32(p + 8));
   h.bpp = Read16(p + 14);

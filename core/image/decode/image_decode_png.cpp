@@ -87,11 +87,30 @@ bool Run(PngState& s) {
   return true;
 }
 
+// libpng allocates an ancillary chunk's declared length before reading it: a
+// 108-byte file whose text chunk claimed 1.4 GB had that much allocated, then
+// failed as truncated. Every chunk before the image data is read whole, so one
+// that runs past the data's end is refused here, before anything is allocated.
+// The image data and what follows it are left to libpng, which reads them in
+// pieces and may have all it needs before a cut-short chunk ends.
+bool ChunksBeforeImageDataFit(const uint8_t* data, size_t size) {
+  auto read32 = [&](size_t at) {
+    return uint32_t{data[at]} << 24 | uint32_t{data[at + 1]} << 16 | uint32_t{data[at + 2]} << 8 | data[at + 3];
+  };
+  for (size_t at = 8; size - at >= 8;) {
+    const uint64_t length = read32(at);
+    if (std::memcmp(data + at + 4, "IDAT", 4) == 0) return true;
+    if (length + 12 > size - at) return false;
+    at += static_cast<size_t>(length) + 12;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool DecodePng(const uint8_t* data, size_t size, PixelBuffer& out) {
   out = PixelBuffer{};
-  if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0) return false;
+  if (!data || size < 8 || png_sig_cmp(data, 0, 8) != 0 || !ChunksBeforeImageDataFit(data, size)) return false;
   PngState state;
   state.source = Source{data, size, 0};
   state.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnError, OnWarning);

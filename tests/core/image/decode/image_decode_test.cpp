@@ -97,6 +97,12 @@ TEST(ImageDecode, HostileInputsFail) {
   Bytes jpegHuge = jpeg;
   jpegHuge[sof + 5] = 0xFF; jpegHuge[sof + 6] = 0xFF; jpegHuge[sof + 7] = 0xFF; jpegHuge[sof + 8] = 0xFF;
 
+  // A text chunk after the header claiming 1.4 GB of a 100-byte file: libpng
+  // allocated all of it before finding the file cut short.
+  Bytes pngHugeText = png;
+  const Bytes hugeText = {0x54, 0x4C, 0x4E, 0x18, 't', 'E', 'X', 't', 'k', 0, 'v', 0, 0, 0, 0};
+  pngHugeText.insert(pngHugeText.begin() + 33, hugeText.begin(), hugeText.end());
+
   struct Case { const char* what; Bytes data; } cases[] = {
       {"empty", {}},
       {"png signature only", Truncated(png, 8)},
@@ -105,6 +111,7 @@ TEST(ImageDecode, HostileInputsFail) {
       {"png corrupt pixels", Flipped(png, 40)},
       {"png claims 65535 x 65535", WithBig32(WithBig32(png, 16, 0xFFFF), 20, 0xFFFF)},
       {"png claims 0 width", WithBig32(png, 16, 0)},
+      {"png text chunk claims 1.4 GB", pngHugeText},
       {"jpeg markers only", Truncated(jpeg, 2)},
       {"jpeg cut in its header", Truncated(jpeg, sof + 4)},
       {"jpeg cut in its scan", Truncated(jpeg, jpeg.size() - 40)},
@@ -118,6 +125,10 @@ TEST(ImageDecode, HostileInputsFail) {
       {"bmp pixel offset past the end", WithLittle32(bmp, 10, 0x7FFFFFFF)},
       {"bmp header size past the end", WithLittle32(bmp, 14, 0xFFFFFFF0)},
       {"bmp run-length compressed", WithLittle32(bmp, 30, 1)},
+      // A 15-byte header that ends the file: no format has one, and its depth lay
+      // past the data's end.
+      {"bmp header of 15 bytes", Bytes{'B', 'M', 0x7A, 0, 0, 0, 0, 0, 0, 0, 0x76, 0, 0, 0, 0x0F, 0, 0, 0, 0, 0, 0x0C,
+                                       0, 0, 0, 0x04, 0, 0, 0, 0x0F}},
       {"unknown signature", Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0}},
   };
   for (const auto& c : cases) {
