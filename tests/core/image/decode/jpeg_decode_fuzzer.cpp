@@ -1,22 +1,9 @@
-// Fuzz target of the JPEG decode-to-pixels step: any bytes either decode or are
-// refused; a refusal leaves no pixels, and a decoded image is of a size the
-// decoders allow with exactly one pixel per place.
+// Fuzz target of the JPEG decode-to-pixels step (what it checks: decode_fuzz_check.h).
+#include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 
-#include "core/image/decode/image_decode.h"
+#include "tests/core/image/decode/decode_fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using namespace kelvra::image;
-  PixelBuffer out;
-  if (!DecodeJpeg(data, size, out)) {
-    if (out.width || out.height || !out.pixels.empty()) std::abort();
-    return 0;
-  }
-  if (!SizeAllowed(out.width, out.height)) std::abort();
-  if (out.pixels.size() != static_cast<size_t>(out.width) * static_cast<size_t>(out.height)) std::abort();
-  // The picking decoder gives what the signature names.
-  PixelBuffer again;
-  if (DecodeImage(data, size, again) && (again.width != out.width || again.pixels != out.pixels)) std::abort();
-  return 0;
+  return kelvra::image::CheckDecoderOnFuzzInput(kelvra::image::DecodeJpeg, data, size);
 }
